@@ -1,0 +1,149 @@
+// CDialog: a dialog made from its template, with a message map keyed by control
+// identifier and notification code, data exchange, a modal loop run by the
+// backend of the call, tab pages as child dialogs, focus and painting.
+//
+// A dialog's life: construct (members), DoModal: create the controls from the
+// template and its initial combo items, OnInitDialog (exchange towards the
+// controls), the backend's modal loop until EndDialog, destroy.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "platform/common_dialogs.h"
+#include "platform/ddx.h"
+#include "platform/dialog_template.h"
+#include "platform/gdi.h"
+#include "platform/window.h"
+
+namespace topodlg {
+
+class CDialog {
+ public:
+  explicit CDialog(int templateId, CDialog* parent = nullptr);
+  virtual ~CDialog();
+  CDialog(const CDialog&) = delete;
+  CDialog& operator=(const CDialog&) = delete;
+
+  // Runs the dialog modally and returns its end code (-1 when the template is
+  // missing).
+  int DoModal();
+  // Creates the dialog as a child of `parent` (a tab page); it lives until the
+  // object is destroyed. Visible when its template says WS_VISIBLE.
+  bool Create(int templateId, CDialog* parent);
+  void EndDialog(int code);
+  // Exchanges all members with their controls; false when a value was refused.
+  bool UpdateData(bool saveAndValidate = true);
+
+  // --- Controls -----------------------------------------------------------
+  // Never null: an identifier the template does not have gives a detached
+  // control, so a wrong identifier cannot crash the dialog.
+  CWnd* GetDlgItem(int id);
+  const CWnd* FindControl(int id) const;
+  CWnd* FindControl(int id);
+  void SetDlgItemText(int id, const CString& text) { GetDlgItem(id)->SetWindowText(text); }
+  CString GetDlgItemText(int id) { return GetDlgItem(id)->GetWindowText(); }
+  void SetDlgItemInt(int id, int value) { SetDlgItemText(id, CString::Formatted("%d", value)); }
+  void CheckDlgButton(int id, int state) { GetDlgItem(id)->SetCheck(state); }
+  int IsDlgButtonChecked(int id) { return GetDlgItem(id)->GetCheck(); }
+  // Checks `checkId` and clears every other radio button with an identifier
+  // from `first` to `last`.
+  void CheckRadioButton(int first, int last, int checkId);
+  int GetCheckedRadioButton(int first, int last);
+  // The radio buttons and other controls of the group that holds `id`.
+  std::vector<CWnd*> GroupOf(int id);
+
+  // --- The dialog window ----------------------------------------------------
+  void SetWindowText(const CString& title);
+  CString GetWindowText() const { return m_title; }
+  void ShowWindow(int command);
+  bool IsWindowVisible() const { return m_visible; }
+  // Marks the dialog (and its owner-drawn controls) for painting.
+  void Invalidate(bool erase = true);
+  // Paints now whatever is marked.
+  void UpdateWindow() { PaintInvalidated(); }
+
+  // --- Overridables -------------------------------------------------------
+  virtual bool OnInitDialog();
+  virtual void OnOK();
+  virtual void OnCancel();
+  virtual void DoDataExchange(CDataExchange*) {}
+  // Paints the dialog; use CPaintDC / CClientDC to draw.
+  virtual void OnPaint() {}
+  // Draws an owner-drawn control.
+  virtual void OnDrawItem(int, CDC&) {}
+  virtual void OnHScroll(int, int, CScrollBar*) {}
+  virtual void OnVScroll(int, int, CScrollBar*) {}
+
+  // --- Message map ----------------------------------------------------------
+  using Handler = std::function<void()>;
+  void OnNotify(int id, int code, Handler handler);
+  void OnClicked(int id, Handler handler) { OnNotify(id, BN_CLICKED, std::move(handler)); }
+  // Several identifiers with one handler that takes the identifier.
+  void OnClickedRange(int first, int last, std::function<void(int)> handler);
+
+  // --- Used by backends -----------------------------------------------------
+  int TemplateId() const { return m_templateId; }
+  const DialogTemplate* Template() const { return m_template; }
+  CDialog* Parent() const { return m_parent; }
+  // The top-level dialog this one belongs to (itself when it is not a page).
+  CDialog& Root();
+  const std::vector<std::unique_ptr<CWnd>>& Controls() const { return m_controls; }
+  const std::vector<CDialog*>& Pages() const { return m_pages; }
+  bool IsEnded() const { return m_ended; }
+  int EndCode() const { return m_endCode; }
+  // Delivers a notification as the control would: the message map first; then
+  // IDOK and IDCANCEL clicks fall back to OnOK and OnCancel.
+  void Notify(int id, int code);
+  // Moves the focus (held by the top-level dialog) with the kill-focus and
+  // set-focus notifications of the controls involved.
+  void MoveFocus(CDialog* owner, int id);
+  std::pair<CDialog*, int> Focus();
+  // Paints the dialog and its pages where they are marked.
+  void PaintInvalidated();
+  void PaintControl(CWnd& control);
+  const std::optional<Drawing>& LastDrawing() const { return m_drawing; }
+  Drawing* BeginDrawing();
+  // Bumped on every change of the control model (for mirrors).
+  unsigned Revision() const { return m_revision; }
+  void ModelChanged() { ++m_revision; }
+
+ private:
+  bool CreateControls(int templateId);
+  void SetInitialFocus();
+  void RemovePage(CDialog* page);
+
+  int m_templateId;
+  const DialogTemplate* m_template = nullptr;
+  CDialog* m_parent = nullptr;
+  std::vector<std::unique_ptr<CWnd>> m_controls;
+  std::unique_ptr<CWnd> m_detached;
+  std::vector<CDialog*> m_pages;
+  std::multimap<std::pair<int, int>, Handler> m_handlers;
+  CString m_title;
+  bool m_visible = false;
+  bool m_created = false;
+  bool m_isPage = false;
+  bool m_ended = false;
+  int m_endCode = 0;
+  bool m_invalid = false;
+  std::optional<Drawing> m_drawing;
+  CDialog* m_focusOwner = nullptr;
+  int m_focusId = 0;
+  unsigned m_revision = 0;
+};
+
+// Device contexts that draw into a dialog or one of its controls. Each one
+// starts a new recording that replaces the window's previous drawing.
+class CClientDC : public CDC {
+ public:
+  explicit CClientDC(CWnd* control) : CDC(control->BeginDrawing()) {}
+  explicit CClientDC(CDialog* dialog) : CDC(dialog->BeginDrawing()) {}
+};
+using CPaintDC = CClientDC;
+
+}  // namespace topodlg

@@ -1,0 +1,109 @@
+#include "tests/support/topodlg_run.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "platform/codepage.h"
+#include "tools/scripted/cli.h"
+
+namespace topodlg::test {
+namespace {
+
+std::string Slurp(std::FILE* f) {
+  std::string text;
+  std::rewind(f);
+  char buffer[4096];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
+  return text;
+}
+
+struct Closer {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+}  // namespace
+
+RunResult RunCli(std::vector<std::string> args, const std::string& script) {
+  TempDir dir;
+  if (!script.empty()) {
+    dir.Write("script.txt", script);
+    args.push_back("--script");
+    args.push_back((dir.path() / "script.txt").string());
+  }
+  std::unique_ptr<std::FILE, Closer> out(std::tmpfile()), err(std::tmpfile());
+  RunResult r;
+  r.exit = RunTopodlg(args, out.get(), err.get());
+  r.out = Slurp(out.get());
+  r.err = Slurp(err.get());
+  r.log = r.err;
+  return r;
+}
+
+RunResult RunProgram(const std::vector<std::string>& args, const std::string& stdinText) {
+  TempDir dir;
+  dir.Write("stdin.txt", stdinText);
+  std::string command = "'" TOPODLG_CLI "'";
+  for (const auto& a : args) {
+    std::string quoted;
+    for (char c : a) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    command += " '" + quoted + "'";
+  }
+  command += " <'" + (dir.path() / "stdin.txt").string() + "' >'" + (dir.path() / "out").string() + "' 2>'" +
+             (dir.path() / "err").string() + "'";
+  int status = std::system(command.c_str());
+  RunResult r;
+  r.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  r.out = dir.Read("out");
+  r.err = dir.Read("err");
+  r.log = r.err;
+  return r;
+}
+
+TempDir::TempDir() {
+  static std::atomic<int> counter{0};
+  m_path = std::filesystem::temp_directory_path() /
+           ("topodlg-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  std::filesystem::remove_all(m_path);
+  std::filesystem::create_directories(m_path);
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  std::filesystem::remove_all(m_path, ec);
+}
+
+std::filesystem::path TempDir::Write(const std::string& name, const std::string& bytes) const {
+  std::filesystem::path p = m_path / name;
+  std::filesystem::create_directories(p.parent_path());
+  std::ofstream(p, std::ios::binary) << bytes;
+  return p;
+}
+
+std::string TempDir::Read(const std::string& name) const {
+  std::ifstream in(m_path / name, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+std::string Sjis(const std::string& utf8) { return Utf8ToCp932(utf8).value_or(CString()).str(); }
+
+std::vector<std::string> Events(const std::string& log, const std::string& name) {
+  std::vector<std::string> lines;
+  std::istringstream in(log);
+  std::string line;
+  const std::string key = "\"event\":\"" + name + "\"";
+  while (std::getline(in, line)) {
+    if (line.find(key) != std::string::npos) lines.push_back(line);
+  }
+  return lines;
+}
+
+}  // namespace topodlg::test

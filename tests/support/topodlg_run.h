@@ -1,0 +1,47 @@
+// Test support: run `topodlg` in-process or as a separate program, and make
+// temporary folders with files in them.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace topodlg::test {
+
+struct RunResult {
+  int exit = 0;
+  std::string out;  // standard output
+  std::string err;  // standard error (the log, unless --log)
+  std::string log;  // the log file's lines when the run used TempLog
+};
+
+// Runs topodlg in this process with the given words (no program name) and the
+// script text (passed as --script from a temporary file unless empty).
+RunResult RunCli(std::vector<std::string> args, const std::string& script = "");
+
+// Runs the topodlg program itself (a black box), script on standard input.
+RunResult RunProgram(const std::vector<std::string>& args, const std::string& stdinText = "");
+
+// A fresh folder that is removed when the object goes.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::filesystem::path& path() const { return m_path; }
+  std::string str() const { return m_path.string(); }
+  // Writes bytes to a file under the folder (folders made as needed).
+  std::filesystem::path Write(const std::string& name, const std::string& bytes) const;
+  std::string Read(const std::string& name) const;
+
+ private:
+  std::filesystem::path m_path;
+};
+
+// Code page 932 bytes of a UTF-8 text (for file contents in tests).
+std::string Sjis(const std::string& utf8);
+// All lines of a log containing "event":"NAME".
+std::vector<std::string> Events(const std::string& log, const std::string& name);
+
+}  // namespace topodlg::test

@@ -1,0 +1,11 @@
+// topodlg: calls one entry function of the library with a scripted (or real)
+// user and prints its result.
+#include <string>
+#include <vector>
+
+#include "tools/scripted/cli.h"
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  return topodlg::RunTopodlg(args, stdout, stderr);
+}
