@@ -107,18 +107,18 @@ CColorDialog::CColorDialog(COLORREF initial, unsigned, CDialog*) : m_initial(ini
 
 int CColorDialog::DoModal() {
   UiBackend* backend = CurrentBackend();
-  std::optional<COLORREF> answer = backend ? backend->ColorDialog(m_initial) : std::nullopt;
+  std::optional<COLORREF> answer;
+  if (backend) answer = backend->ColorDialog(m_initial);
   JsonObject event;
   event.Add("event", "colordialog").Add("initial", ColorHex(m_initial));
-  if (answer) {
-    event.Add("answer", ColorHex(*answer));
+  if (answer.has_value()) {
+    m_color = answer.value();
+    event.Add("answer", ColorHex(m_color));
   } else {
     event.AddNull("answer");
   }
   LogEvent(event.str());
-  if (!answer) return IDCANCEL;
-  m_color = *answer;
-  return IDOK;
+  return answer.has_value() ? IDOK : IDCANCEL;
 }
 
 }  // namespace topodlg
