@@ -93,6 +93,7 @@ std::string TempDir::Read(const std::string& name) const {
   return s.str();
 }
 
+// Given UTF-8 (a U8() text); the result is the bytes a data file holds.
 std::string Sjis(const std::string& utf8) { return Utf8ToCp932(utf8).value_or(CString()).str(); }
 
 std::vector<std::string> Events(const std::string& log, const std::string& name) {

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace topodlg::test {
@@ -38,6 +39,11 @@ class TempDir {
  private:
   std::filesystem::path m_path;
 };
+
+// Ordinary literals in this code base are code page 932 (the build says so);
+// topodlg's scripts, output and log are UTF-8. Write their texts as u8 literals:
+// U8(u8"click 109") or U8(u8R"({"event":"open",...})").
+inline std::string U8(std::u8string_view utf8) { return std::string(utf8.begin(), utf8.end()); }
 
 // Code page 932 bytes of a UTF-8 text (for file contents in tests).
 std::string Sjis(const std::string& utf8);
