@@ -1,0 +1,94 @@
+// Starting the external editor without a shell, and code page conversion.
+#include <gtest/gtest.h>
+
+#include "frame/shared_routines.h"
+#include "platform/codepage.h"
+#include "platform/event_log.h"
+#include "platform/module_state.h"
+#include "platform/process.h"
+#include "tests/support/topodlg_run.h"
+
+namespace topodlg {
+namespace {
+
+using test::TempDir;
+
+TEST(CodePage, ConvertsBothWaysAndReportsWhatItCannot) {
+  EXPECT_EQ(Utf8ToCp932(test::U8(u8"等高線ｷｬﾝｾﾙ～")).value(), CString("等高線ｷｬﾝｾﾙ～"));
+  EXPECT_FALSE(Utf8ToCp932("\xF0\x9F\x98\x80"));  // no such character
+  EXPECT_FALSE(Utf8ToCp932("\xC3"));              // cut UTF-8
+  EXPECT_EQ(Cp932ToUtf8("ｱ\x81"), test::U8(u8"ｱ\uFFFD"));
+  EXPECT_FALSE(Cp932ToUtf8Strict("\x81"));
+}
+
+TEST(CommandLine, SplitsLikeTheOriginalPlatform) {
+  EXPECT_EQ(SplitCommandLine("ed -n  file"), (std::vector<CString>{"ed", "-n", "file"}));
+  EXPECT_EQ(SplitCommandLine("\"C:\\Program Files\\ed.exe\" /x"),
+            (std::vector<CString>{"C:\\Program Files\\ed.exe", "/x"}));
+  EXPECT_EQ(SplitCommandLine("a\\\\\"b c\""), (std::vector<CString>{"a\\b c"}));
+  EXPECT_EQ(SplitCommandLine("表\\ x"), (std::vector<CString>{"表\\", "x"}));
+  EXPECT_TRUE(SplitCommandLine("   ").empty());
+}
+
+// The editor in these tests is a script that writes its arguments to a file.
+class Editor : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_saved = Drives();
+    Drives().Map('D', m_dir.str());
+    m_dir.Write("editor.sh", "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$(dirname \"$0\")/args\"\nexit 3\n");
+    std::filesystem::permissions(m_dir.path() / "editor.sh", std::filesystem::perms::owner_all);
+    m_log = std::tmpfile();
+    m_eventLog = std::make_unique<EventLog>(m_log);
+    AfxGetModuleState().log = m_eventLog.get();
+  }
+  void TearDown() override {
+    AfxGetModuleState().log = nullptr;
+    Drives() = m_saved;
+    std::fclose(m_log);
+  }
+  std::string Log() {
+    std::string text;
+    std::rewind(m_log);
+    char b[4096];
+    size_t n;
+    while ((n = std::fread(b, 1, sizeof b, m_log)) > 0) text.append(b, n);
+    return text;
+  }
+  TempDir m_dir;
+  DriveMap m_saved;
+  std::FILE* m_log = nullptr;
+  std::unique_ptr<EventLog> m_eventLog;
+};
+
+TEST_F(Editor, GetsItsOptionsAndTheFileAsAHostPath) {
+  m_dir.Write("My Data/a b.txt", "x");
+  RunEditorAndWait("D:\\editor.sh -n", "D:\\My Data\\a b.txt");
+  EXPECT_EQ(m_dir.Read("args"), "-n\n" + m_dir.str() + "/My Data/a b.txt\n");
+  const std::string log = Log();
+  EXPECT_NE(log.find(R"("command":"D:\\editor.sh -n D:\\My Data\\a b.txt")"), std::string::npos) << log;
+  EXPECT_NE(log.find(R"("started":true,"exit":3)"), std::string::npos) << log;
+}
+
+TEST_F(Editor, NothingStartsForAnEmptyFileAndAMissingProgramIsIgnored) {
+  RunEditorAndWait("D:\\editor.sh", "");
+  EXPECT_EQ(Log(), "");
+  RunEditorAndWait("D:\\no-such-editor", "D:\\x.txt");
+  EXPECT_NE(Log().find(R"("started":false)"), std::string::npos);
+}
+
+TEST_F(Editor, AFileNameCannotRunAnything) {
+  const std::string marker = m_dir.str() + "/owned";
+  RunEditorAndWait("D:\\editor.sh", CString("x; touch ") + CString(marker) + " $(touch " + CString(marker) + ")");
+  EXPECT_FALSE(std::filesystem::exists(marker));
+  EXPECT_NE(m_dir.Read("args").find("touch"), std::string::npos);
+}
+
+TEST_F(Editor, LongCommandLinesAreNotCut) {
+  std::string longName(400, 'n');
+  RunEditorAndWait("D:\\editor.sh", CString("D:\\") + CString(longName));
+  EXPECT_EQ(m_dir.Read("args"), m_dir.str() + "/" + longName + "\n");
+}
+
+}  // namespace
+}  // namespace topodlg
