@@ -4,8 +4,10 @@
 #pragma once
 
 #include <ctime>
+#include <map>
 #include <optional>
 
+#include "platform/dialog_template.h"
 #include "platform/path_map.h"
 
 namespace topodlg {
@@ -19,6 +21,9 @@ struct ModuleState {
   EventLog* log = nullptr;       // nullptr: events are not recorded
   std::optional<std::tm> now;    // the local time the library sees, if fixed
   int depth = 0;                 // how many guards are active
+  // Templates a host adds to the library's own (tests use them for dialogs
+  // that exist only to exercise the framework).
+  std::map<int, DialogTemplate> addedTemplates;
 };
 
 // The library's module state.

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/dialog_template.h"
+#include "platform/module_state.h"
 
 namespace topodlg {
 
@@ -35,6 +36,8 @@ const std::map<int, DialogTemplate>& ParsedTemplates() {
 }  // namespace
 
 const DialogTemplate* FindDialogTemplate(int resourceId) {
+  const auto& added = AfxGetModuleState().addedTemplates;
+  if (auto it = added.find(resourceId); it != added.end()) return &it->second;
   const auto& all = ParsedTemplates();
   auto it = all.find(resourceId);
   return it == all.end() ? nullptr : &it->second;

@@ -70,6 +70,13 @@ TEST_F(Editor, GetsItsOptionsAndTheFileAsAHostPath) {
   EXPECT_NE(log.find(R"("started":true,"exit":3)"), std::string::npos) << log;
 }
 
+TEST_F(Editor, AnUnquotedProgramPathWithBlanksIsFound) {
+  std::filesystem::create_directories(m_dir.path() / "My Tools");
+  std::filesystem::copy(m_dir.path() / "editor.sh", m_dir.path() / "My Tools" / "editor.sh");
+  RunEditorAndWait("D:\\My Tools\\editor.sh -n", "D:\\f.txt");
+  EXPECT_EQ(m_dir.Read("My Tools/args"), "-n\n" + m_dir.str() + "/f.txt\n");
+}
+
 TEST_F(Editor, NothingStartsForAnEmptyFileAndAMissingProgramIsIgnored) {
   RunEditorAndWait("D:\\editor.sh", "");
   EXPECT_EQ(Log(), "");

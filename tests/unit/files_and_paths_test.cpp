@@ -102,7 +102,16 @@ TEST_F(WithDrive, AFailedWriteLeavesTheOldFile) {
   EXPECT_FALSE(AppendLineCrLf("D:\\ro\\keep.txt", "new"));
   ::chmod((m_dir.path() / "ro").c_str(), 0755);
   EXPECT_EQ(m_dir.Read("ro/keep.txt"), "keep\r\n");
+}
+
+TEST_F(WithDrive, AWriteThatCannotReplaceLeavesNothingBehind) {
+  std::filesystem::create_directory(m_dir.path() / "taken");
+  EXPECT_FALSE(WriteLinesCrLf("D:\\taken", {"new"}));
+  EXPECT_TRUE(std::filesystem::is_directory(m_dir.path() / "taken"));
   EXPECT_FALSE(WriteLinesCrLf("D:\\no\\such\\folder\\x.txt", {"new"}));
+  int entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(m_dir.path())) ++entries;
+  EXPECT_EQ(entries, 1);
 }
 
 TEST_F(WithDrive, RenameAndRemove) {

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 
 #include "platform/codepage.h"
 #include "platform/dialog.h"
@@ -327,7 +328,11 @@ std::optional<CString> ScriptedUser::FileDialog(const FileDialogRequest& request
   if (action.verb != "pick") Fail(action, "a file dialog is open; the next action must be \"pick\", not \"" + action.verb + "\"");
   const ScriptWord& word = action.words[0];
   if (!word.quoted && word.text == "cancel") return std::nullopt;
-  CString path = word.text.starts_with("/") ? LibraryPath(word.text) : Cp932(action, word.text);
+  // A host path (absolute, or relative to the current folder) is handed to the
+  // library in its own form; "X:\..." is taken as it is.
+  const bool libraryForm = word.text.size() >= 2 && word.text[1] == ':';
+  CString path = libraryForm ? Cp932(action, word.text)
+                             : LibraryPath(std::filesystem::absolute(word.text).lexically_normal().string());
   if (request.mustExist && !FileExists(path)) Fail(action, "\"" + word.text + "\" does not exist");
   return path;
 }
