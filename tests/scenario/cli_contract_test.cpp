@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "frame/entry_table.h"
+#include "platform/module_state.h"
 #include "tests/support/topodlg_run.h"
 
 namespace topodlg::test {
@@ -101,6 +102,9 @@ TEST(TopodlgCommand, ScriptErrorsExitThreeNamingTheLine) {
   for (const auto& [script, expected] : cases) {
     RunResult r = RunCli(kContour, script);
     EXPECT_EQ(r.exit, 3) << script;
+    // The entry function's guard gave the caller its module state back.
+    EXPECT_FALSE(AfxInLibraryState());
+    EXPECT_EQ(AfxGetModuleState().backend, nullptr);
     EXPECT_NE(r.err.find(expected), std::string::npos) << script << " -> " << r.err;
   }
 }

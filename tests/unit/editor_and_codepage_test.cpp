@@ -99,3 +99,44 @@ TEST_F(Editor, LongCommandLinesAreNotCut) {
 
 }  // namespace
 }  // namespace topodlg
+
+#include "tools/scripted/scripted_user.h"
+
+namespace topodlg {
+namespace {
+
+class Browse : public Editor {
+ protected:
+  CString Pick(const std::string& script) {
+    ScriptedUser user(ParseScript(script));
+    AfxGetModuleState().backend = &user;
+    CString picked = BrowseForFile("txt", "Start.TXT", "Text files (*.txt)|*.txt");
+    AfxGetModuleState().backend = nullptr;
+    return picked;
+  }
+};
+
+TEST_F(Browse, BeepsOffersAllFilesAndReturnsTheLowerCasedPath) {
+  m_dir.Write("Folder/Data.TXT", "x");
+  EXPECT_EQ(Pick("pick \"D:\\\\Folder\\\\Data.TXT\"\n"), CString("d:\\folder\\data.txt"));
+  const std::string log = Log();
+  EXPECT_EQ(log.find(R"({"event":"beep"})"), 0u);
+  EXPECT_NE(log.find(R"("mode":"open","filter":"Text files (*.txt)|*.txt|All files (*.*)|*.*||","defext":"txt",)"
+                     R"("initial":"Start.TXT","mustexist":true,"overwriteprompt":false)"),
+            std::string::npos)
+      << log;
+}
+
+TEST_F(Browse, CancelGivesNothingAndAMissingFileIsRefused) {
+  EXPECT_EQ(Pick("pick cancel\n"), CString(""));
+  EXPECT_THROW(Pick("pick \"D:\\\\nothing.txt\"\n"), ScriptError);
+  AfxGetModuleState().backend = nullptr;
+}
+
+TEST_F(Browse, HostPathsComeBackInLibraryForm) {
+  m_dir.Write("h.txt", "x");
+  EXPECT_EQ(Pick("pick \"" + m_dir.str() + "/h.txt\"\n"), CString("d:\\h.txt"));
+}
+
+}  // namespace
+}  // namespace topodlg
