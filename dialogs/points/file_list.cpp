@@ -1,0 +1,95 @@
+#include "dialogs/points/file_list.h"
+
+#include <array>
+
+#include "platform/text_file.h"
+
+namespace topodlg {
+namespace {
+
+struct KindInfo {
+  FileListKind kind;
+  const char* word;
+  const char* fileName;
+  const char* title;
+  const char* filter;
+};
+
+constexpr const char* kAllFiles = "All files (*.*)|*.*||";
+
+constexpr std::array<KindInfo, 5> kKinds{{
+    {FileListKind::WholeArea, "WHOLEAREA", "PNTFILE.dat", " 現在の全域地点名ファイル", kAllFiles},
+    {FileListKind::PointName, "POINTNAME", "EXPLFILE.dat", " 現在の地点名ファイル", kAllFiles},
+    {FileListKind::LinkName, "LINKNAME", "DATAFILE.dat", " 現在のテキスト・画像データファイル", kAllFiles},
+    {FileListKind::Gps, "GPS", "TRACKTB", " 現在のトラックファイル",
+     "All files (*.*)|*.*|TRK files (*.trk)|*.trk|POT files (*.pot)|*.pot||"},
+    {FileListKind::Prefecture, "PREFECTURE", "MAPELMNT\\PFCTRFL.DAT", " 現在の都道府県データファイル",
+     kAllFiles},
+}};
+
+const KindInfo* Info(FileListKind kind) {
+  for (const KindInfo& info : kKinds) {
+    if (info.kind == kind) return &info;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+FileListKind ParseFileListKind(const CString& kind) {
+  for (const KindInfo& info : kKinds) {
+    if (kind == info.word) return info.kind;
+  }
+  return FileListKind::Unknown;
+}
+
+CString FileListPath(FileListKind kind, const CString& dataDirectory, const CString& group) {
+  const KindInfo* info = Info(kind);
+  if (!info) return CString();
+  if (kind == FileListKind::Gps) return dataDirectory + info->fileName + group + ".DAT";
+  return dataDirectory + info->fileName;
+}
+
+const char* FileListTitle(FileListKind kind) {
+  const KindInfo* info = Info(kind);
+  return info ? info->title : nullptr;
+}
+
+const char* FileListFilter(FileListKind kind) {
+  const KindInfo* info = Info(kind);
+  return info ? info->filter : kAllFiles;
+}
+
+std::vector<CString> ReadFileListEntries(const CString& listPath) {
+  std::vector<CString> entries;
+  if (listPath.IsEmpty()) return entries;
+  for (CString& line : ReadAllLines(listPath, kFileListLineLimit)) {
+    if (!line.IsEmpty() && line.GetAt(0) != ';') entries.push_back(std::move(line));
+  }
+  return entries;
+}
+
+std::vector<CString> ReadListToFirstEmptyLine(const CString& listPath, CommentLines comments) {
+  std::vector<CString> entries;
+  if (listPath.IsEmpty()) return entries;
+  LineReader reader(listPath);
+  CString line;
+  while (reader.ReadLine(line, kFileListLineLimit) && !line.IsEmpty()) {
+    if (comments == CommentLines::Skip && line.GetAt(0) == ';') continue;
+    entries.push_back(line);
+  }
+  return entries;
+}
+
+RegisterResult RegisterFileListEntry(const CString& listPath, const CString& lowerPath) {
+  if (listPath.IsEmpty()) return RegisterResult::WriteFailed;
+  // Lines are compared as read, so a path longer than the line limit is compared
+  // by its first bytes, as it will read back.
+  CString asRead = lowerPath.Left(kFileListLineLimit);
+  for (const CString& line : ReadAllLines(listPath, kFileListLineLimit)) {
+    if (!line.IsEmpty() && line == asRead) return RegisterResult::Duplicate;
+  }
+  return AppendLineCrLf(listPath, lowerPath) ? RegisterResult::Added : RegisterResult::WriteFailed;
+}
+
+}  // namespace topodlg
