@@ -49,6 +49,7 @@ int LineReader::NextByte() { return std::getc(m_file.get()); }
 
 bool LineReader::ReadLine(CString& line, int limit) {
   line.Empty();
+  m_lineContinues = false;
   if (!m_file || limit <= 0) return false;
   std::string bytes;
   bool any = false;
@@ -86,8 +87,10 @@ bool LineReader::ReadLine(CString& line, int limit) {
         int after = NextByte();
         if (after != '\n' && after != EOF) std::ungetc(after, m_file.get());
         if (after != '\n') m_pendingCr = true;
+        m_lineContinues = after != '\n';
       } else if (next != '\n' && next != EOF) {
         std::ungetc(next, m_file.get());
+        m_lineContinues = true;
       }
       line = CString(std::move(bytes));
       return true;
@@ -95,6 +98,14 @@ bool LineReader::ReadLine(CString& line, int limit) {
   }
   if (!any && bytes.empty()) return false;
   line = CString(std::move(bytes));
+  return true;
+}
+
+bool LineReader::ReadLineCut(CString& line, int limit) {
+  if (!ReadLine(line, limit)) return false;
+  CString rest;
+  while (m_lineContinues && ReadLine(rest, limit)) {
+  }
   return true;
 }
 

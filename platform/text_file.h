@@ -26,6 +26,9 @@ class LineReader {
   bool IsOpen() const { return m_file != nullptr; }
   // False at the end of the file (or when it is not open).
   bool ReadLine(CString& line, int limit);
+  // Reads one whole line but keeps only its first `limit` bytes: the rest of a
+  // longer line is skipped, so each line of the file is one line read.
+  bool ReadLineCut(CString& line, int limit);
 
  private:
   struct Closer {
@@ -36,6 +39,7 @@ class LineReader {
 
   std::unique_ptr<std::FILE, Closer> m_file;
   bool m_pendingCr = false;
+  bool m_lineContinues = false;  // the last piece read ended before its line did
 };
 
 // Reads every line of a file with the given limit; a missing file gives none.

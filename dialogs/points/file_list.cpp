@@ -34,6 +34,17 @@ const KindInfo* Info(FileListKind kind) {
   return nullptr;
 }
 
+// Every line of a list file; a line longer than the limit reads as its head, so
+// one line of the file is always one entry.
+std::vector<CString> ReadListLines(const CString& listPath) {
+  std::vector<CString> lines;
+  if (listPath.IsEmpty()) return lines;
+  LineReader reader(listPath);
+  CString line;
+  while (reader.ReadLineCut(line, kFileListLineLimit)) lines.push_back(line);
+  return lines;
+}
+
 }  // namespace
 
 FileListKind ParseFileListKind(const CString& kind) {
@@ -62,8 +73,7 @@ const char* FileListFilter(FileListKind kind) {
 
 std::vector<CString> ReadFileListEntries(const CString& listPath) {
   std::vector<CString> entries;
-  if (listPath.IsEmpty()) return entries;
-  for (CString& line : ReadAllLines(listPath, kFileListLineLimit)) {
+  for (CString& line : ReadListLines(listPath)) {
     if (!line.IsEmpty() && line.GetAt(0) != ';') entries.push_back(std::move(line));
   }
   return entries;
@@ -74,7 +84,7 @@ std::vector<CString> ReadListToFirstEmptyLine(const CString& listPath, CommentLi
   if (listPath.IsEmpty()) return entries;
   LineReader reader(listPath);
   CString line;
-  while (reader.ReadLine(line, kFileListLineLimit) && !line.IsEmpty()) {
+  while (reader.ReadLineCut(line, kFileListLineLimit) && !line.IsEmpty()) {
     if (comments == CommentLines::Skip && line.GetAt(0) == ';') continue;
     entries.push_back(line);
   }
@@ -86,7 +96,7 @@ RegisterResult RegisterFileListEntry(const CString& listPath, const CString& low
   // Lines are compared as read, so a path longer than the line limit is compared
   // by its first bytes, as it will read back.
   CString asRead = lowerPath.Left(kFileListLineLimit);
-  for (const CString& line : ReadAllLines(listPath, kFileListLineLimit)) {
+  for (const CString& line : ReadListLines(listPath)) {
     if (!line.IsEmpty() && line == asRead) return RegisterResult::Duplicate;
   }
   return AppendLineCrLf(listPath, lowerPath) ? RegisterResult::Added : RegisterResult::WriteFailed;

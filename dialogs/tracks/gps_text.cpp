@@ -165,7 +165,7 @@ TrackHeader ScanTrackHeaderFields(const CString& path, const CString& type, cons
   TrackHeader header{"", datum, name, format, ""};
   LineReader reader(path);
   CString line;
-  while (reader.IsOpen() && reader.ReadLine(line, kGpsLineLimit)) {
+  while (reader.IsOpen() && reader.ReadLineCut(line, kGpsLineLimit)) {
     if (line.IsEmpty()) continue;
     bool stop = false;
     if (type == "rot") {

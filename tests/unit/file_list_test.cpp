@@ -6,12 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "tests/unit/scratch_folder.h"
+#include "tests/support/cstring_testing.h"
 
 namespace topodlg {
 namespace {
 
-using testing::ScratchFolder;
+using test::PathIn;
+using test::TempDir;
+using test::WriteFile;
 
 std::vector<std::string> Texts(const std::vector<CString>& lines) {
   std::vector<std::string> texts;
@@ -36,8 +38,8 @@ TEST(FileListKinds, FilesTitlesAndFilters) {
 }
 
 TEST(FileListReading, EachReaderKeepsItsOwnRuleForCommentsAndEmptyLines) {
-  ScratchFolder folder;
-  CString list = folder.Write("TRACKTB2.DAT", ";comment\r\nd:\\gps\\a.trk\r\n\r\nd:\\gps\\b.pot\nd:\\表\\c.trk");
+  TempDir folder;
+  CString list = WriteFile(folder, "TRACKTB2.DAT", ";comment\r\nd:\\gps\\a.trk\r\n\r\nd:\\gps\\b.pot\nd:\\表\\c.trk");
   EXPECT_EQ(Texts(ReadFileListEntries(list)),
             (std::vector<std::string>{"d:\\gps\\a.trk", "d:\\gps\\b.pot", "d:\\表\\c.trk"}));
   EXPECT_EQ(Texts(ReadListToFirstEmptyLine(list, CommentLines::Skip)),
@@ -45,22 +47,22 @@ TEST(FileListReading, EachReaderKeepsItsOwnRuleForCommentsAndEmptyLines) {
   EXPECT_EQ(Texts(ReadListToFirstEmptyLine(list, CommentLines::List)),
             (std::vector<std::string>{";comment", "d:\\gps\\a.trk"}));
 
-  EXPECT_TRUE(ReadFileListEntries(folder.Path("missing.dat")).empty());
-  EXPECT_TRUE(ReadListToFirstEmptyLine(folder.Path("missing.dat"), CommentLines::List).empty());
+  EXPECT_TRUE(ReadFileListEntries(PathIn(folder, "missing.dat")).empty());
+  EXPECT_TRUE(ReadListToFirstEmptyLine(PathIn(folder, "missing.dat"), CommentLines::List).empty());
   EXPECT_TRUE(ReadFileListEntries("").empty());
 }
 
 TEST(FileListReading, LongLinesAreCutNotSplit) {
-  ScratchFolder folder;
+  TempDir folder;
   std::string longPath = "d:\\" + std::string(250, 'x') + ".trk";
-  CString list = folder.Write("DATAFILE.dat", longPath + "\r\nd:\\short.txt\r\n");
+  CString list = WriteFile(folder, "DATAFILE.dat", longPath + "\r\nd:\\short.txt\r\n");
   EXPECT_EQ(Texts(ReadFileListEntries(list)),
             (std::vector<std::string>{longPath.substr(0, 199), "d:\\short.txt"}));
 }
 
 TEST(FileListRegistration, AppendsCreatesAndIgnoresDuplicates) {
-  ScratchFolder folder;
-  CString list = folder.Path("PNTFILE.dat");
+  TempDir folder;
+  CString list = PathIn(folder, "PNTFILE.dat");
   EXPECT_EQ(RegisterFileListEntry(list, "d:\\pt\\a.txt"), RegisterResult::Added);
   EXPECT_EQ(folder.Read("PNTFILE.dat"), "d:\\pt\\a.txt\r\n");
   EXPECT_EQ(RegisterFileListEntry(list, "d:\\ｱ表\\b.txt"), RegisterResult::Added);
@@ -68,7 +70,7 @@ TEST(FileListRegistration, AppendsCreatesAndIgnoresDuplicates) {
   EXPECT_EQ(folder.Read("PNTFILE.dat"), "d:\\pt\\a.txt\r\nd:\\ｱ表\\b.txt\r\n");
 
   // A comment line that equals the path also counts as registered.
-  CString commented = folder.Write("EXPLFILE.dat", ";x\r\nd:\\p.txt\r\n");
+  CString commented = WriteFile(folder, "EXPLFILE.dat", ";x\r\nd:\\p.txt\r\n");
   EXPECT_EQ(RegisterFileListEntry(commented, ";x"), RegisterResult::Duplicate);
 
   // A path longer than the line limit is compared as it reads back, so it is
@@ -79,14 +81,14 @@ TEST(FileListRegistration, AppendsCreatesAndIgnoresDuplicates) {
 }
 
 TEST(FileListRegistration, AWriteFailureKeepsWhatWasRegistered) {
-  ScratchFolder folder;
+  TempDir folder;
   // The list's folder does not exist and cannot be made by a registration.
-  EXPECT_EQ(RegisterFileListEntry(folder.Path("MAPELMNT/PFCTRFL.DAT"), "d:\\a"), RegisterResult::WriteFailed);
-  EXPECT_FALSE(std::filesystem::exists(folder.Host("MAPELMNT")));
+  EXPECT_EQ(RegisterFileListEntry(PathIn(folder, "MAPELMNT/PFCTRFL.DAT"), "d:\\a"), RegisterResult::WriteFailed);
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "MAPELMNT"));
   // A list path that is a folder cannot be written either; the folder is untouched.
-  std::filesystem::create_directories(folder.Host("TRACKTB1.DAT"));
-  EXPECT_EQ(RegisterFileListEntry(folder.Path("TRACKTB1.DAT"), "d:\\a"), RegisterResult::WriteFailed);
-  EXPECT_TRUE(std::filesystem::is_directory(folder.Host("TRACKTB1.DAT")));
+  std::filesystem::create_directories(folder.path() / "TRACKTB1.DAT");
+  EXPECT_EQ(RegisterFileListEntry(PathIn(folder, "TRACKTB1.DAT"), "d:\\a"), RegisterResult::WriteFailed);
+  EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "TRACKTB1.DAT"));
   EXPECT_EQ(RegisterFileListEntry("", "d:\\a"), RegisterResult::WriteFailed);
 }
 

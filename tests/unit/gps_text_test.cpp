@@ -5,12 +5,14 @@
 #include <initializer_list>
 #include <string>
 
-#include "tests/unit/scratch_folder.h"
+#include "tests/support/cstring_testing.h"
 
 namespace topodlg {
 namespace {
 
-using testing::ScratchFolder;
+using test::PathIn;
+using test::TempDir;
+using test::WriteFile;
 using Outcome = TrackSummary::Outcome;
 
 std::string CrLf(std::initializer_list<const char*> lines) {
@@ -66,61 +68,61 @@ TEST(TrackType, PathWordsDecideTypeAndDefaultsInEachDialogsOrder) {
 }
 
 TEST(ScanTrackHeader, TrkSectionsGiveDatumFormatAndStopAtFirstPoint) {
-  ScratchFolder folder;
-  CString path = folder.Write("a.trk", TrkWithSectionHeadings());
+  TempDir folder;
+  CString path = WriteFile(folder, "a.trk", TrkWithSectionHeadings());
   EXPECT_EQ(ScanTrackHeader(path, "trk", "", "", ""),
             CString("N3546.89620 E13941.13440 10-MAR-03 04:52:24 00043#WGS# COORDINATE SYSTEM#DMM"));
 
   // The last name line before the first point wins; lines after it are not read.
-  path = folder.Write("b.trk", CrLf({"H  COORDINATE SYSTEM", "U  LAT LON DMS", "H 高尾山", kPointLine,
+  path = WriteFile(folder, "b.trk", CrLf({"H  COORDINATE SYSTEM", "U  LAT LON DMS", "H 高尾山", kPointLine,
                                      "H later name", "M  G Other"}));
   EXPECT_EQ(ScanTrackHeader(path, "trk", "d", "n", "f"),
             CString("N3546.89620 E13941.13440 10-MAR-03 04:52:24 00043#d#高尾山#DMS"));
 
-  path = folder.Write("c.trk", CrLf({"U  LAT LON DEG", "T  N35.7816 E139.6855 10-MAR-03 04:52:24 43"}));
+  path = WriteFile(folder, "c.trk", CrLf({"U  LAT LON DEG", "T  N35.7816 E139.6855 10-MAR-03 04:52:24 43"}));
   EXPECT_EQ(ScanTrackHeader(path, "trk", "", "", ""),
             CString("N35.7816 E139.6855 10-MAR-03 04:52:24 43###DEG"));
 }
 
 TEST(ScanTrackHeader, GdbNameAndDatumLines) {
-  ScratchFolder folder;
-  CString path = folder.Write("a.gdb", CrLf({"#T GPSトラック", "#D Tokyo", kPointLine}));
+  TempDir folder;
+  CString path = WriteFile(folder, "a.gdb", CrLf({"#T GPSトラック", "#D Tokyo", kPointLine}));
   EXPECT_EQ(ScanTrackHeader(path, "gdb", "", "", ""), CString(std::string(kPointLine).substr(3) + "#Tokyo##"));
-  path = folder.Write("b.gdb", CrLf({"#T 奥多摩", "#T SOFTWARE x", "#D WGS 84"}));
+  path = WriteFile(folder, "b.gdb", CrLf({"#T 奥多摩", "#T SOFTWARE x", "#D WGS 84"}));
   EXPECT_EQ(ScanTrackHeader(path, "gdb", "", "", ""), CString("#WGS 84#奥多摩#"));
 }
 
 TEST(ScanTrackHeader, PotDatumLineAndPointLine) {
-  ScratchFolder folder;
-  CString wgs = folder.Write("a.pot", CrLf({"DAT=WGS84", "ORD=POI/tex=/ido=+35.27.39.5/kei=139"}));
+  TempDir folder;
+  CString wgs = WriteFile(folder, "a.pot", CrLf({"DAT=WGS84", "ORD=POI/tex=/ido=+35.27.39.5/kei=139"}));
   EXPECT_EQ(ScanTrackHeader(wgs, "pot", "", "POTﾄﾗｯｸ1", "D'M'S"),
             CString("35.27.39.5/kei=139#WGS-84#POTﾄﾗｯｸ1#D'M'S"));
-  CString tokyo = folder.Write("b.pot", CrLf({"DAT=TKY"}));
+  CString tokyo = WriteFile(folder, "b.pot", CrLf({"DAT=TKY"}));
   EXPECT_EQ(ScanTrackHeader(tokyo, "pot", "", "n", "f"), CString("#Tokyo_mean#n#f"));
 }
 
 TEST(ScanTrackHeader, RouteAndLogFiles) {
-  ScratchFolder folder;
-  CString route = folder.Write("a.rot", CrLf({";144 comment", "145001 35.27.39,139.36.38",
+  TempDir folder;
+  CString route = WriteFile(folder, "a.rot", CrLf({";144 comment", "145001 35.27.39,139.36.38",
                                               "144001E139.36.38\tN35.27.39", "14400135.27.39,139.36.38"}));
   EXPECT_EQ(ScanTrackHeader(route, "rot", "Tokyo", "ルート1", "RouteFan"),
             CString("N35.27.39 144001E139.36.38#Tokyo#ルート1#RouteFan"));
-  CString plain = folder.Write("b.rot", CrLf({"14400135.27.39,139.36.38"}));
+  CString plain = WriteFile(folder, "b.rot", CrLf({"14400135.27.39,139.36.38"}));
   EXPECT_EQ(ScanTrackHeader(plain, "rot", "", "", ""), CString("35.27.39,139.36.38###"));
-  CString other = folder.Write("c.rot", CrLf({"145001 35.27.39,139.36.38"}));
+  CString other = WriteFile(folder, "c.rot", CrLf({"145001 35.27.39,139.36.38"}));
   EXPECT_EQ(ScanTrackHeader(other, "rot", "", "", ""), CString("###"));
 
-  CString log = folder.Write("d.log", CrLf({"", "03/03/10 04:52:24 N35.4653789 E139.4108064", "x"}));
+  CString log = WriteFile(folder, "d.log", CrLf({"", "03/03/10 04:52:24 N35.4653789 E139.4108064", "x"}));
   TrackHeader header = ScanTrackHeaderFields(log, "log", "Tokyo", "ログ1", "OrbisRD");
   EXPECT_EQ(header.start, "N35.4653789 E139.4108064");
   EXPECT_EQ(header.firstLogLine, "03/03/10 04:52:24 N35.4653789 E139.4108064");
 
-  EXPECT_EQ(ScanTrackHeader(folder.Path("missing.trk"), "trk", "d", "n", "f"), CString("#d#n#f"));
+  EXPECT_EQ(ScanTrackHeader(PathIn(folder, "missing.trk"), "trk", "d", "n", "f"), CString("#d#n#f"));
 }
 
 TEST(SummarizeTrack, TrkSplitsDateFromStartAndNamesSystemHeadingsByFile) {
-  ScratchFolder folder;
-  CString path = folder.Write("Takao.TRK", TrkWithSectionHeadings());
+  TempDir folder;
+  CString path = WriteFile(folder, "Takao.TRK", TrkWithSectionHeadings());
   TrackSummary summary = SummarizeTrack(path, 0, 3, TrackDialogKind::Select);
   ASSERT_EQ(summary.outcome, Outcome::Shown);
   EXPECT_EQ(summary.type, "trk");
@@ -136,7 +138,7 @@ TEST(SummarizeTrack, TrkSplitsDateFromStartAndNamesSystemHeadingsByFile) {
 
   // A "system" name in a file name without "." falls back to the default name;
   // number -1 (not in the table) counts from 0.
-  CString noDot = folder.Write("sub/trkfile", CrLf({"H  System"}));
+  CString noDot = WriteFile(folder, "sub/trkfile", CrLf({"H  System"}));
   TrackSummary unnamed = SummarizeTrack(noDot, -1, 7, TrackDialogKind::Select);
   EXPECT_EQ(unnamed.name, "トラック0");
   EXPECT_EQ(unnamed.numberText, "  No=0/7");
@@ -145,14 +147,14 @@ TEST(SummarizeTrack, TrkSplitsDateFromStartAndNamesSystemHeadingsByFile) {
 }
 
 TEST(SummarizeTrack, FormatsOfTheOtherTypes) {
-  ScratchFolder folder;
-  CString gdb = folder.Write("a.gdb", CrLf({"#T GPSトラック", "#D WGS 84", "U  LAT LON DM", kPointLine}));
+  TempDir folder;
+  CString gdb = WriteFile(folder, "a.gdb", CrLf({"#T GPSトラック", "#D WGS 84", "U  LAT LON DM", kPointLine}));
   TrackSummary track = SummarizeTrack(gdb, 4, 5, TrackDialogKind::Select);
   EXPECT_EQ(track.name, "トラック5");
   EXPECT_EQ(track.datum, "WGS 84");
   EXPECT_EQ(track.start, "N3546.89620 E13941.13440");
 
-  CString pot = folder.Write(
+  CString pot = WriteFile(folder, 
       "a.pot", CrLf({"DAT=WGS84", "ORD=POI/tex=/ido=+35.27.39.5/kei=139.36.38.8/adr=1/alt=+0043/col=12/"
                                   "pda=10-MAR-03/pti=04:52:24"}));
   TrackSummary points = SummarizeTrack(pot, 1, 2, TrackDialogKind::Select);
@@ -162,16 +164,16 @@ TEST(SummarizeTrack, FormatsOfTheOtherTypes) {
   EXPECT_EQ(points.start, "35.27.39,139.36.38");
   EXPECT_EQ(points.date, "10-MAR-03");
   // No point line: the start stays empty (no lone ",").
-  EXPECT_EQ(SummarizeTrack(folder.Write("b.pot", "DAT=WGS\r\n"), 0, 1, TrackDialogKind::Update).start, "");
+  EXPECT_EQ(SummarizeTrack(WriteFile(folder, "b.pot", "DAT=WGS\r\n"), 0, 1, TrackDialogKind::Update).start, "");
 
-  CString log = folder.Write("a.log", CrLf({"03/03/10 04:52:24 N35.4653789 E139.4108064"}));
+  CString log = WriteFile(folder, "a.log", CrLf({"03/03/10 04:52:24 N35.4653789 E139.4108064"}));
   TrackSummary logged = SummarizeTrack(log, 0, 1, TrackDialogKind::Select);
   EXPECT_EQ(logged.start, "N35.4653789 E139.4108064");
   EXPECT_EQ(logged.date, "03/03/10 04:52:24");
   EXPECT_EQ(logged.datum, "Tokyo");
   EXPECT_EQ(logged.format, "OrbisRD");
 
-  CString route = folder.Write("a.rot", CrLf({"145", "146"}));
+  CString route = WriteFile(folder, "a.rot", CrLf({"145", "146"}));
   TrackSummary routed = SummarizeTrack(route, 0, 1, TrackDialogKind::Select);
   EXPECT_EQ(routed.start, "");
   EXPECT_EQ(routed.date, "");
@@ -179,8 +181,8 @@ TEST(SummarizeTrack, FormatsOfTheOtherTypes) {
 }
 
 TEST(SummarizeTrack, HashInStartShiftsTheFieldsAfterIt) {
-  ScratchFolder folder;
-  CString path = folder.Write("a.trk", CrLf({"U  LAT LON DM", "T  N35#46 E139 x"}));
+  TempDir folder;
+  CString path = WriteFile(folder, "a.trk", CrLf({"U  LAT LON DM", "T  N35#46 E139 x"}));
   TrackSummary summary = SummarizeTrack(path, 0, 1, TrackDialogKind::Select);
   EXPECT_EQ(summary.datum, "46 E139 x");
   EXPECT_EQ(summary.name, "トラック1");  // the datum field moved into the name
@@ -188,39 +190,39 @@ TEST(SummarizeTrack, HashInStartShiftsTheFieldsAfterIt) {
 }
 
 TEST(SummarizeTrack, NoPathAndUnreadableFiles) {
-  ScratchFolder folder;
+  TempDir folder;
   EXPECT_EQ(SummarizeTrack("", 0, 0, TrackDialogKind::Select).outcome, Outcome::NoPath);
-  EXPECT_EQ(SummarizeTrack(folder.Path("gone.trk"), 0, 0, TrackDialogKind::Select).outcome,
+  EXPECT_EQ(SummarizeTrack(PathIn(folder, "gone.trk"), 0, 0, TrackDialogKind::Select).outcome,
             Outcome::Unreadable);
-  std::filesystem::create_directories(folder.Host("dir.trk"));
-  EXPECT_EQ(SummarizeTrack(folder.Path("dir.trk"), 0, 0, TrackDialogKind::Select).outcome,
+  std::filesystem::create_directories(folder.path() / "dir.trk");
+  EXPECT_EQ(SummarizeTrack(PathIn(folder, "dir.trk"), 0, 0, TrackDialogKind::Select).outcome,
             Outcome::Unreadable);
 }
 
 TEST(SummarizeTrack, HostileFilesReadWithoutHarm) {
-  ScratchFolder folder;
+  TempDir folder;
   std::string binary(100000, '\0');
   for (size_t i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>(i * 131 % 256);
-  EXPECT_EQ(SummarizeTrack(folder.Write("bin.trk", binary), 0, 1, TrackDialogKind::Select).outcome,
+  EXPECT_EQ(SummarizeTrack(WriteFile(folder, "bin.trk", binary), 0, 1, TrackDialogKind::Select).outcome,
             Outcome::Shown);
 
   // A long line is cut at the limit; what follows it on the same line is not
   // taken for further lines (no second name line from the tail).
   std::string longName = "H " + std::string(300, 'n') + " H tail";
-  CString longLines = folder.Write("long.trk", longName + "\r\n" + kPointLine + "\r\n");
+  CString longLines = WriteFile(folder, "long.trk", longName + "\r\n" + kPointLine + "\r\n");
   TrackSummary summary = SummarizeTrack(longLines, 0, 1, TrackDialogKind::Select);
   EXPECT_EQ(summary.name, CString(std::string(197, 'n')));
   EXPECT_EQ(summary.start, CString(kPointLine).Mid(3));  // no format line: start kept whole
 
   // LF alone ends lines too; a truncated last line still counts.
-  CString unixLines = folder.Write("lf.trk", std::string("U  LAT LON DMS\nT  N1 E2 d t"));
+  CString unixLines = WriteFile(folder, "lf.trk", std::string("U  LAT LON DMS\nT  N1 E2 d t"));
   TrackSummary truncated = SummarizeTrack(unixLines, 0, 1, TrackDialogKind::Select);
   EXPECT_EQ(truncated.format, "DMS");
   EXPECT_EQ(truncated.start, "N1 E2");
   EXPECT_EQ(truncated.date, "d t");
 
   // CR alone does not end a line: the whole file is one (cut) line.
-  CString crOnly = folder.Write("cr.trk", std::string("U  LAT LON DMS\rT  N1 E2 d t\r"));
+  CString crOnly = WriteFile(folder, "cr.trk", std::string("U  LAT LON DMS\rT  N1 E2 d t\r"));
   EXPECT_EQ(SummarizeTrack(crOnly, 0, 1, TrackDialogKind::Select).format, "DMS");
 }
 
