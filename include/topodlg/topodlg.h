@@ -13,4 +13,10 @@ topodlg::CString OnDlgContour(int mainInterval, int totalMain, int indexEvery, i
                               int auxInterval, int auxHeight, int showIndex, int indexColour, int colourCoded,
                               int coastAndThick);
 
+topodlg::CString OnDlgTrack(int showFlag, int passedValue, int selectedIndex, int scaleFlag, int scaleInterval, int selectedRow, int group, topodlg::CString groupName0, topodlg::CString groupName1, topodlg::CString groupName2, topodlg::CString groupName3, topodlg::CString groupName4, topodlg::CString dataDirectory, topodlg::CString currentPath, topodlg::CString editorPath, topodlg::CString displayedNumbers, topodlg::CString displayedPaths);
+topodlg::CString OnDlgTrkUp(topodlg::CString groupName0, topodlg::CString groupName1, topodlg::CString groupName2, topodlg::CString groupName3, topodlg::CString groupName4, topodlg::CString dataDirectory, topodlg::CString mesh, topodlg::CString editorPath);
+topodlg::CString OnDlgPoint(int packed, int count, int symbolSize, topodlg::CString currentFile, topodlg::CString editorPath, topodlg::CString dataDirectory, topodlg::CString fileList);
+topodlg::CString OnDlgOvlyF(topodlg::CString currentFile, topodlg::CString listKind, topodlg::CString editorPath, topodlg::CString dataDirectory);
+topodlg::CString OnDlgOvlp(int finish, topodlg::CString latitude, topodlg::CString longitude);
+
 }  // extern "C"

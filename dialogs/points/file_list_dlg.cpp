@@ -1,0 +1,101 @@
+#include "dialogs/points/file_list_dlg.h"
+
+#include "dialogs/points/file_list.h"
+#include "frame/shared_routines.h"
+#include "include/topodlg/topodlg.h"
+#include "platform/module_state.h"
+
+namespace topodlg {
+namespace {
+
+enum Control : int {
+  kCount = 1186,
+  kRegister = 1184,
+  kEditList = 1185,
+  kFiles = 1335,
+};
+
+}  // namespace
+
+CFileListDlg::CFileListDlg() : CDialog(kTemplateId) {
+  OnNotify(kFiles, LBN_SELCHANGE, [this] { OnSelectRow(); });
+  OnClicked(kRegister, [this] { OnRegister(); });
+  OnClicked(kEditList, [this] { OnEditList(); });
+}
+
+// Also run again after a registration: the rows and the count are rebuilt
+// from the file as it now is.
+bool CFileListDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  FileListKind kind = ParseFileListKind(m_listKind);
+  m_listPath = FileListPath(kind, m_dataDirectory, m_group);
+  if (const char* title = FileListTitle(kind)) SetWindowText(title);
+
+  CWnd* files = GetDlgItem(kFiles);
+  files->ResetContent();
+  for (const CString& entry : ReadFileListEntries(m_listPath)) files->AddString(entry);
+  SetDlgItemText(kCount, CString::Formatted("登録数=%d", files->GetCount()));
+  return true;
+}
+
+void CFileListDlg::OnSelectRow() {
+  CWnd* files = GetDlgItem(kFiles);
+  m_status = files->GetCurSel();
+  m_chosenFile = files->GetLBText(m_status);
+}
+
+void CFileListDlg::OnRegister() {
+  MessageBeep();
+  CFileDialog picker(true, "*.*", "*.*", OFN_FILEMUSTEXIST | OFN_HIDEREADONLY,
+                     FileListFilter(ParseFileListKind(m_listKind)), this);
+  if (picker.DoModal() != IDOK) return;
+  m_chosenFile = ToLower(picker.GetPathName());
+  switch (RegisterFileListEntry(m_listPath, m_chosenFile)) {
+    case RegisterResult::Duplicate:
+      return;
+    case RegisterResult::WriteFailed:
+      // The list stays as it was and the dialog stays open; the picked file is
+      // still the choice, but the status does not claim a registration, so the
+      // caller keeps what it shows.
+      AfxFileErrorBox(m_listPath);
+      return;
+    case RegisterResult::Added:
+      m_status = kStatusRegistered;
+      OnInitDialog();
+      return;
+  }
+}
+
+void CFileListDlg::OnEditList() {
+  if (m_editorPath.IsEmpty()) return;
+  RunEditorAndWait(m_editorPath, m_listPath);
+  m_status = kStatusEdited;
+  EndDialog(-1);
+}
+
+FileListRun RunFileListDlg(const CString& listKind, const CString& currentFile, const CString& dataDirectory,
+                           const CString& editorPath, const CString& group) {
+  CFileListDlg dlg;
+  dlg.m_chosenFile = currentFile;
+  dlg.m_listKind = listKind;
+  dlg.m_dataDirectory = dataDirectory;
+  dlg.m_editorPath = editorPath;
+  dlg.m_group = group;
+  FileListRun run;
+  run.endCode = dlg.DoModal();
+  run.status = dlg.m_status;
+  run.chosenFile = dlg.m_chosenFile;
+  return run;
+}
+
+}  // namespace topodlg
+
+extern "C" topodlg::CString OnDlgOvlyF(topodlg::CString currentFile, topodlg::CString listKind,
+                                       topodlg::CString editorPath, topodlg::CString dataDirectory) {
+  using namespace topodlg;
+  AFX_MAINTAIN_STATE guard;
+  CString result;
+  FileListRun run = RunFileListDlg(listKind, currentFile, dataDirectory, editorPath);
+  if (run.Confirmed()) result = CString::Formatted("%d ", run.status) + run.chosenFile;
+  return result;
+}

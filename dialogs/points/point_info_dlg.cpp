@@ -1,0 +1,203 @@
+#include "dialogs/points/point_info_dlg.h"
+
+#include <algorithm>
+
+#include "dialogs/points/file_list.h"
+#include "dialogs/points/file_list_dlg.h"
+#include "include/topodlg/topodlg.h"
+#include "platform/module_state.h"
+
+namespace topodlg {
+namespace {
+
+enum Control : int {
+  kTagInterval = 1040,
+  kTagUp = 1041,
+  kTagDown = 1042,
+  kFileCombo = 1259,
+  kDisplay = 1260,
+  kEditList = 1261,
+  kFileList = 1270,
+  kClearAll = 1271,
+  kRemoveRow = 1272,
+  kFileCountText = 1273,
+  kLarge = 1330,
+  kSmall = 1331,
+  kFirstColourLabel = 1479,  // seven labels, one per visible row
+};
+
+constexpr int kVisibleRows = 7;
+constexpr int kTagMin = 1, kTagMax = 30;
+const char* const kEndMarker = "999";
+
+// The host draws the files of the list in these colours, in turn.
+constexpr const char* kRowColours[10] = {"紫", "緑", "黄", "橙", "空", "緑", "青", "茶", "金", "赤"};
+
+}  // namespace
+
+CPointInfoDlg::CPointInfoDlg() : CDialog(kTemplateId) {
+  m_files[0] = kEndMarker;
+  OnClicked(kDisplay, [this] { OnDisplayToggled(); });
+  OnNotify(kFileCombo, CBN_SELCHANGE, [this] { OnFileChosen(); });
+  OnClicked(kEditList, [this] { OnEditList(); });
+  OnNotify(kFileList, LBN_SELCHANGE, [this] { OnRowSelected(); });
+  OnClicked(kClearAll, [this] { OnClearAll(); });
+  OnClicked(kRemoveRow, [this] { OnRemoveRow(); });
+  OnClicked(kLarge, [this] { m_symbolSize = 1; });
+  OnClicked(kSmall, [this] { m_symbolSize = 0; });
+  OnClicked(kTagUp, [this] { OnTagInterval(+1); });
+  OnClicked(kTagDown, [this] { OnTagInterval(-1); });
+}
+
+// A list the host passes with a count of 0 or less is not split: it reads as
+// an empty list (the end marker first), never as 65 blank rows. A split list
+// that lacks the end marker ends after its last entry.
+void CPointInfoDlg::SetFileList(const CString& packed) {
+  m_files.fill("");
+  m_files[0] = kEndMarker;
+  if (m_fileCount <= 0) return;
+  CString rest = packed;
+  int count = 0;
+  while (count < kListCapacity) {
+    int bar = rest.Find('|');
+    m_files[count] = bar < 0 ? rest : rest.Left(bar);
+    if (m_files[count++] == kEndMarker || bar < 0) break;
+    rest = rest.Mid(bar + 1);
+  }
+  if (count < kListCapacity && m_files[count - 1] != kEndMarker) m_files[count] = kEndMarker;
+}
+
+void CPointInfoDlg::DoDataExchange(CDataExchange* pDX) {
+  DDX_Text(pDX, kTagInterval, m_tagInterval);
+  DDV_MinMaxInt(pDX, m_tagInterval, kTagMin, kTagMax);
+}
+
+bool CPointInfoDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  CWnd* combo = GetDlgItem(kFileCombo);
+  combo->ResetContent();
+  for (const CString& line : ReadListToFirstEmptyLine(m_dataDirectory + "EXPLFILE.DAT", CommentLines::List)) {
+    combo->AddString(line);
+  }
+  CheckDlgButton(kDisplay, m_displayFlag == 1);
+  if (m_displayFlag == 1) {
+    combo->SetWindowText(m_currentFile);
+    CWnd* list = GetDlgItem(kFileList);
+    list->ResetContent();
+    for (const CString& file : m_files) {
+      if (file == kEndMarker) break;
+      list->AddString(file);
+    }
+    m_shownRows = list->GetCount();
+    m_topRow = list->GetTopIndex();
+    SetDlgItemText(kFileCountText,
+                   CString::Formatted(m_fileCount == 1 ? "( %2d file )" : "( %2d files)", m_fileCount));
+    if (m_shownRows < 8) NameRowColours();
+  }
+  CheckRadioButton(kLarge, kSmall, m_symbolSize != 0 ? kLarge : kSmall);
+  return true;
+}
+
+// The label beside visible row i names the colour of list row top + i.
+void CPointInfoDlg::NameRowColours() {
+  for (int i = 0; i < m_shownRows && i < kListCapacity && m_files[i] != kEndMarker; ++i) {
+    if (i < kVisibleRows) SetDlgItemText(kFirstColourLabel + i, kRowColours[(m_topRow + i) % 10]);
+  }
+}
+
+void CPointInfoDlg::OnDisplayToggled() {
+  if (m_displayFlag != 1) {
+    m_displayFlag = 1;
+    GetDlgItem(kFileCombo)->SetWindowText(m_currentFile);
+  } else {
+    m_displayFlag = 0;
+  }
+}
+
+void CPointInfoDlg::OnFileChosen() {
+  CWnd* combo = GetDlgItem(kFileCombo);
+  m_currentFile = combo->GetLBText(combo->GetCurSel());
+  if (m_displayFlag == 0) {
+    m_displayFlag = 1;
+    CheckDlgButton(kDisplay, 1);
+  }
+}
+
+void CPointInfoDlg::OnEditList() {
+  FileListRun run = RunFileListDlg("POINTNAME", m_currentFile, m_dataDirectory, m_editorPath);
+  if (run.Confirmed()) m_currentFile = run.chosenFile;
+  if (run.CallerResets()) {
+    m_currentFile = "";
+    m_displayFlag = 0;
+    m_files[0] = kEndMarker;
+    m_fileCount = -1;
+  } else if (m_displayFlag == 1) {
+    CheckDlgButton(kDisplay, 1);
+    GetDlgItem(kFileCombo)->SetWindowText(m_currentFile);
+  }
+  OnInitDialog();
+}
+
+void CPointInfoDlg::OnRowSelected() {
+  CWnd* list = GetDlgItem(kFileList);
+  m_selectedRow = list->GetCurSel();
+  m_topRow = list->GetTopIndex();
+  NameRowColours();
+}
+
+void CPointInfoDlg::OnClearAll() {
+  if (m_fileCount == 0) return;
+  m_files.fill("");
+  m_files[0] = kEndMarker;
+  m_fileCount = -1;
+  EndDialog(IDOK);
+}
+
+// The rows after the removed one move up, the end marker with them.
+void CPointInfoDlg::OnRemoveRow() {
+  if (m_fileCount == 0 || m_selectedRow < 0) return;
+  for (int i = 0; i + 1 < kListCapacity; ++i) {
+    if (i >= m_selectedRow) m_files[i] = m_files[i + 1];
+    if (m_files[i] == kEndMarker || i + 1 >= kListCapacity - 1) break;
+  }
+  --m_fileCount;
+  EndDialog(IDOK);
+}
+
+void CPointInfoDlg::OnTagInterval(int step) {
+  m_tagInterval = std::clamp(m_tagInterval + step, kTagMin, kTagMax);
+  SetDlgItemInt(kTagInterval, m_tagInterval);
+}
+
+CString CPointInfoDlg::Result() const {
+  CString result = CString::Formatted("%d|%d|%d|%d|", m_displayFlag, m_fileCount, m_symbolSize, m_tagInterval);
+  result += m_currentFile + "|";
+  if (m_fileCount < 0) return result;
+  for (int i = 0; i <= m_fileCount && i < kListCapacity; ++i) {
+    result += m_files[i] + "|";
+    if (m_files[i] == kEndMarker) break;
+  }
+  return result;
+}
+
+}  // namespace topodlg
+
+extern "C" topodlg::CString OnDlgPoint(int packed, int count, int symbolSize, topodlg::CString currentFile,
+                                       topodlg::CString editorPath, topodlg::CString dataDirectory,
+                                       topodlg::CString fileList) {
+  using namespace topodlg;
+  AFX_MAINTAIN_STATE guard;
+  CString result;
+  CPointInfoDlg dlg;
+  // Tag interval and display flag travel as one value: interval x 100 + flag.
+  dlg.m_tagInterval = packed / 100;
+  dlg.m_displayFlag = packed % 100;
+  dlg.m_fileCount = count;
+  dlg.m_symbolSize = symbolSize;
+  dlg.m_currentFile = currentFile;
+  dlg.m_editorPath = editorPath;
+  dlg.m_dataDirectory = dataDirectory;
+  dlg.SetFileList(fileList);
+  if (dlg.DoModal() == IDOK) result = dlg.Result();
+  return result;
+}
