@@ -12,6 +12,25 @@ extern "C" {
 topodlg::CString OnDlgContour(int mainInterval, int totalMain, int indexEvery, int highest, int lowest,
                               int auxInterval, int auxHeight, int showIndex, int indexColour, int colourCoded,
                               int coastAndThick);
+int OnDlgGraphicSize(int size);
+topodlg::CString OnDlgScaleSet(int northSouthLength, int eastWestLength, int verticalLength, int ticks,
+                               int scaleNorthSouth, int scaleEastWest, int compassNorthSouth, int compassEastWest,
+                               topodlg::CString displaySwitch);
+topodlg::CString OnDlgLgdSet(int legendMove, int legendCorner, int titleMove, int titleAlignment,
+                             topodlg::CString cornerName);
+topodlg::CString OnDlgPrintSet(int contourWidth, int showPoints, int drawingSize, int printIndexMaps, int fontSize,
+                               topodlg::CString legendPlace, topodlg::CString frameScale);
+topodlg::CString OnDlgRangeSet(int unused, int northWestX, int northWestY, int southEastX, int southEastY,
+                               int smallestX, int smallestY, int largestX, int largestY, float userCellWidth,
+                               float userCellHeight, topodlg::CString cellSize, topodlg::CString meshKind,
+                               topodlg::CString mapKind);
+topodlg::CString OnDlgGradientSet(int displayItem, int colour, int background, int passedThrough, int textSize,
+                                  topodlg::CString blockDiagram);
+topodlg::CString OnDlgPrflSet(int sectionLineWidth, int verticalLines, int baseline, int background, int unused,
+                              int sections, int passedThrough, int terrainLineColour, float spacing);
+topodlg::CString OnDlgViewPoint(int highest, int lowest, int blockBottom, int azimuth, int depression, int angleStep,
+                                int hiddenLines, int relief, int wireDirection, int frameInterval,
+                                float exaggeration, topodlg::CString direction);
 
 topodlg::CString OnDlgTrack(int showFlag, int passedValue, int selectedIndex, int scaleFlag, int scaleInterval, int selectedRow, int group, topodlg::CString groupName0, topodlg::CString groupName1, topodlg::CString groupName2, topodlg::CString groupName3, topodlg::CString groupName4, topodlg::CString dataDirectory, topodlg::CString currentPath, topodlg::CString editorPath, topodlg::CString displayedNumbers, topodlg::CString displayedPaths);
 topodlg::CString OnDlgTrkUp(topodlg::CString groupName0, topodlg::CString groupName1, topodlg::CString groupName2, topodlg::CString groupName3, topodlg::CString groupName4, topodlg::CString dataDirectory, topodlg::CString mesh, topodlg::CString editorPath);

@@ -1,0 +1,58 @@
+#include "frame/parallel_section_dlg.h"
+
+#include "frame/spin_step.h"
+#include "include/topodlg/topodlg.h"
+#include "platform/module_state.h"
+
+namespace topodlg {
+namespace {
+
+enum Control : int { kSpacing = 1508, kSectionsShown = 1509 };
+
+}  // namespace
+
+CParallelSectionDlg::CParallelSectionDlg() : CDialog(kTemplateId) { m_block.Bind(*this); }
+
+void CParallelSectionDlg::DoDataExchange(CDataExchange* pDX) {
+  DDX_Text(pDX, kSpacing, m_spacing);
+  DDV_MinMaxFloat(pDX, m_spacing, 0.5f, 10.0f);
+  DDX_Text(pDX, kSectionsShown, m_sectionsShown);
+  DDV_MinMaxInt(pDX, m_sectionsShown, 2, 20);
+}
+
+bool CParallelSectionDlg::OnInitDialog() {
+  m_fixedMark = 1;
+  CDialog::OnInitDialog();
+  m_block.Show(*this);
+  return true;
+}
+
+CString CParallelSectionDlg::Result() const {
+  return CString::Formatted("%d|%d|%d|%d|%d|%d|%d|%d|%d|%f", m_leadField, m_block.m_sectionLineWidth,
+                            m_block.m_verticalLines, m_block.m_baseline, m_block.m_background, m_fixedMark,
+                            StepBy(m_sectionsShown, 1), m_passedThrough, m_block.m_terrainLineColour, m_spacing);
+}
+
+}  // namespace topodlg
+
+// The host counts the sections one more than the dialog shows: the shown
+// number is argument 6 less one, and the result gives it back plus one.
+// Argument 5 is not used: the fixed mark is always 1.
+extern "C" topodlg::CString OnDlgPrflSet(int sectionLineWidth, int verticalLines, int baseline, int background,
+                                         int /*unused*/, int sections, int passedThrough, int terrainLineColour,
+                                         float spacing) {
+  using namespace topodlg;
+  AFX_MAINTAIN_STATE guard;
+  CString result;
+  CParallelSectionDlg dlg;
+  dlg.m_block.m_sectionLineWidth = sectionLineWidth;
+  dlg.m_block.m_verticalLines = verticalLines;
+  dlg.m_block.m_baseline = baseline;
+  dlg.m_block.m_background = background;
+  dlg.m_sectionsShown = StepBy(sections, -1);
+  dlg.m_passedThrough = passedThrough;
+  dlg.m_block.m_terrainLineColour = terrainLineColour;
+  dlg.m_spacing = spacing;
+  if (dlg.DoModal() == IDOK) result = dlg.Result();
+  return result;
+}

@@ -1,0 +1,159 @@
+#include "frame/range_check_dlg.h"
+
+#include <algorithm>
+
+#include "frame/spin_step.h"
+#include "include/topodlg/topodlg.h"
+#include "platform/module_state.h"
+
+namespace topodlg {
+namespace {
+
+enum Control : int {
+  kShowOnMap = 5,
+  kNorthWestX = 151,
+  kNorthWestY = 152,
+  kSouthEastX = 153,
+  kSouthEastY = 154,
+  kEastWestKm = 1087,
+  kNorthSouthKm = 1088,
+};
+
+// The preset spans: south-east corner = north-west corner + n cells each way.
+constexpr struct {
+  int id;
+  int cells;
+} kSpans[] = {{155, 20}, {156, 40}, {157, 60}, {158, 80}};
+
+}  // namespace
+
+CRangeCheckDlg::CRangeCheckDlg() : CDialog(kTemplateId) {
+  // The arrow buttons: "←"/"→" move x, "△"/"▽" move y (y grows southwards).
+  const struct {
+    int id;
+    int* member;
+    int step;
+  } arrows[] = {
+      {143, &m_northWestX, -1}, {144, &m_northWestX, 1}, {145, &m_northWestY, -1}, {146, &m_northWestY, 1},
+      {147, &m_southEastX, -1}, {148, &m_southEastX, 1}, {149, &m_southEastY, -1}, {150, &m_southEastY, 1},
+  };
+  for (const auto& arrow : arrows) {
+    OnClicked(arrow.id, [this, member = arrow.member, step = arrow.step] {
+      *member = StepBy(*member, step);
+      OnCornerChanged();
+    });
+  }
+  for (const auto& span : kSpans) OnClicked(span.id, [this, cells = span.cells] { OnSpan(cells); });
+  // Typed corners count at once, unchecked; the extents wait for a button.
+  const struct {
+    int id;
+    int* member;
+  } edits[] = {{kNorthWestX, &m_northWestX}, {kNorthWestY, &m_northWestY},
+               {kSouthEastX, &m_southEastX}, {kSouthEastY, &m_southEastY}};
+  for (const auto& edit : edits) {
+    OnNotify(edit.id, EN_CHANGE, [this, id = edit.id, member = edit.member] { *member = Atoi(GetDlgItemText(id)); });
+  }
+  OnClicked(kShowOnMap, [this] { OnShowOnMap(); });
+}
+
+void CRangeCheckDlg::DoDataExchange(CDataExchange* pDX) {
+  DDX_Text(pDX, kNorthWestX, m_northWestX);
+  DDX_Text(pDX, kNorthWestY, m_northWestY);
+  DDX_Text(pDX, kSouthEastX, m_southEastX);
+  DDX_Text(pDX, kSouthEastY, m_southEastY);
+}
+
+bool CRangeCheckDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  ComputeExtents();
+  ShowExtents();
+  return true;
+}
+
+// After a button the range is brought back inside the map data, then measured.
+void CRangeCheckDlg::OnCornerChanged() {
+  m_northWestX = std::max(m_northWestX, m_smallestX);
+  m_northWestY = std::max(m_northWestY, m_smallestY);
+  m_southEastX = std::min(m_southEastX, m_largestX);
+  m_southEastY = std::min(m_southEastY, m_largestY);
+  ComputeExtents();
+  UpdateData(false);
+  ShowExtents();
+}
+
+void CRangeCheckDlg::OnSpan(int cells) {
+  m_southEastX = StepBy(m_northWestX, cells);
+  m_southEastY = StepBy(m_northWestY, cells);
+  OnCornerChanged();
+}
+
+// The edits are taken over as far as they hold integers; the dialog ends with
+// 1 in any case so that the host shows the range it got.
+void CRangeCheckDlg::OnShowOnMap() {
+  m_showOnMap = 2;
+  UpdateData(true);
+  EndDialog(IDOK);
+}
+
+void CRangeCheckDlg::ComputeExtents() {
+  // The cell size text is "width,height"; without a comma the width part is
+  // empty (0) and the whole text is the height.
+  const int comma = m_cellSize.Find(',');
+  const double cellWidth = Atof(comma < 0 ? CString() : m_cellSize.Left(comma));
+  const double cellHeight = Atof(m_cellSize.Mid(comma + 1));
+  const double dx = static_cast<double>(m_southEastX) - m_northWestX;
+  const double dy = static_cast<double>(m_southEastY) - m_northWestY;
+  double eastWest, northSouth;
+  if (m_mapKind == "USER") {
+    eastWest = (dx + 1) * m_userCellWidth * 0.001;
+    northSouth = (dy + 1) * m_userCellHeight * 0.001;
+  } else if (m_mapKind.Find("広域") >= 0) {
+    eastWest = dx * cellWidth * 0.004;
+    northSouth = dy * cellHeight * 0.004;
+  } else if (m_meshKind.Find("TEM") >= 0) {
+    eastWest = (dx + 1) * cellWidth * 0.004;
+    northSouth = (dy + 1) * cellHeight * 0.004;
+  } else {
+    eastWest = (dx + 1) * cellWidth * 0.001;
+    northSouth = (dy + 1) * cellHeight * 0.001;
+  }
+  m_eastWestKm = static_cast<float>(eastWest);
+  m_northSouthKm = static_cast<float>(northSouth);
+}
+
+void CRangeCheckDlg::ShowExtents() {
+  SetDlgItemText(kEastWestKm, CString::Formatted("%5.1f", m_eastWestKm));
+  SetDlgItemText(kNorthSouthKm, CString::Formatted("%5.1f", m_northSouthKm));
+}
+
+CString CRangeCheckDlg::Result() const {
+  return CString::Formatted("%d %d %d %d %d %f %f", m_northWestX, m_northWestY, m_southEastX, m_southEastY,
+                            m_showOnMap, m_eastWestKm, m_northSouthKm);
+}
+
+}  // namespace topodlg
+
+extern "C" topodlg::CString OnDlgRangeSet(int /*unused*/, int northWestX, int northWestY, int southEastX,
+                                          int southEastY, int smallestX, int smallestY, int largestX, int largestY,
+                                          float userCellWidth, float userCellHeight, topodlg::CString cellSize,
+                                          topodlg::CString meshKind, topodlg::CString mapKind) {
+  using namespace topodlg;
+  AFX_MAINTAIN_STATE guard;
+  CString result;
+  CRangeCheckDlg dlg;
+  dlg.m_northWestX = northWestX;
+  dlg.m_northWestY = northWestY;
+  dlg.m_southEastX = southEastX;
+  dlg.m_southEastY = southEastY;
+  dlg.m_smallestX = smallestX;
+  dlg.m_smallestY = smallestY;
+  dlg.m_largestX = largestX;
+  dlg.m_largestY = largestY;
+  dlg.m_userCellWidth = userCellWidth;
+  dlg.m_userCellHeight = userCellHeight;
+  dlg.m_cellSize = cellSize;
+  dlg.m_meshKind = meshKind;
+  dlg.m_mapKind = mapKind;
+  if (dlg.DoModal() == IDOK) result = dlg.Result();
+  return result;
+}

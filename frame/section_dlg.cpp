@@ -1,0 +1,95 @@
+#include "frame/section_dlg.h"
+
+#include "include/topodlg/topodlg.h"
+#include "platform/module_state.h"
+
+namespace topodlg {
+namespace {
+
+enum Control : int {
+  kFirstItem = 1029,
+  kLastItem = 1032,
+  kBlack = 1033,
+  kRed = 1034,
+  kBlue = 1035,
+  kTerrainBackground = 1036,
+  kWhiteBackground = 1037,
+  kLargeText = 1038,
+  kSmallText = 1040,
+};
+
+constexpr int kWhite = 3;  // the colour that the black radio shows as "白"
+
+// The radio of `value` in a row of radios valued 0, 1, 2, ...; 0 (none) for a
+// value outside the row.
+int RadioOf(int value, int first, int last) { return value >= 0 && value <= last - first ? first + value : 0; }
+
+// The next "|"-ended field of the block-diagram argument, read as a number.
+// Without a "|" the rest of the text is the field, and the fields after it 0.
+int TakeField(CString& rest) {
+  const int bar = rest.Find('|');
+  const CString field = bar < 0 ? rest : rest.Left(bar);
+  rest = bar < 0 ? CString() : rest.Mid(bar + 1);
+  return Atoi(field);
+}
+
+}  // namespace
+
+CSectionDlg::CSectionDlg() : CDialog(kTemplateId) {
+  OnClickedRange(kFirstItem, kLastItem, [this](int id) { m_displayItem = id - kFirstItem; });
+  // The black radio stands for white when the host passed white; choosing it
+  // means black all the same.
+  OnClickedRange(kBlack, kBlue, [this](int id) { m_colour = id - kBlack; });
+  OnClicked(kTerrainBackground, [this] { m_background = 0; });
+  OnClicked(kWhiteBackground, [this] { m_background = 1; });
+  OnClickedRange(kLargeText, kSmallText, [this](int id) { m_textSize = id - kLargeText; });
+  m_block.Bind(*this);
+}
+
+bool CSectionDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  CheckRadioButton(kFirstItem, kLastItem, RadioOf(m_displayItem, kFirstItem, kLastItem));
+  if (m_colour == kWhite) {
+    SetDlgItemText(kBlack, "白");
+    CheckRadioButton(kBlack, kBlue, kBlack);
+  } else {
+    CheckRadioButton(kBlack, kBlue, RadioOf(m_colour, kBlack, kBlue));
+  }
+  CheckRadioButton(kTerrainBackground, kWhiteBackground,
+                   m_background == 0 ? kTerrainBackground : kWhiteBackground);
+  CheckRadioButton(kLargeText, kSmallText, RadioOf(m_textSize, kLargeText, kSmallText));
+  m_block.Show(*this);
+  return true;
+}
+
+CString CSectionDlg::Result() const {
+  return CString::Formatted("%d|%d|%d|%d|%d|", m_displayItem, m_colour, m_background, m_passedThrough,
+                            m_textSize) +
+         CString::Formatted("%d|%d|%d|%d|%d|", m_block.m_terrainLineColour, m_block.m_sectionLineWidth,
+                            m_block.m_baseline, m_block.m_verticalLines, m_block.m_background);
+}
+
+}  // namespace topodlg
+
+// The block-diagram settings travel in one string: terrain line colour,
+// section line width, baseline, vertical lines and background, each followed
+// by "|".
+extern "C" topodlg::CString OnDlgGradientSet(int displayItem, int colour, int background, int passedThrough,
+                                             int textSize, topodlg::CString blockDiagram) {
+  using namespace topodlg;
+  AFX_MAINTAIN_STATE guard;
+  CString result;
+  CSectionDlg dlg;
+  dlg.m_displayItem = displayItem;
+  dlg.m_colour = colour;
+  dlg.m_background = background;
+  dlg.m_passedThrough = passedThrough;
+  dlg.m_textSize = textSize;
+  dlg.m_block.m_terrainLineColour = TakeField(blockDiagram);
+  dlg.m_block.m_sectionLineWidth = TakeField(blockDiagram);
+  dlg.m_block.m_baseline = TakeField(blockDiagram);
+  dlg.m_block.m_verticalLines = TakeField(blockDiagram);
+  dlg.m_block.m_background = TakeField(blockDiagram);
+  if (dlg.DoModal() == IDOK) result = dlg.Result();
+  return result;
+}

@@ -1,0 +1,226 @@
+#include "frame/view_point_dlg.h"
+
+#include <algorithm>
+
+#include "frame/spin_step.h"
+#include "include/topodlg/topodlg.h"
+#include "platform/module_state.h"
+
+namespace topodlg {
+namespace {
+
+enum Control : int {
+  kDirection = 101,
+  kDepression = 102,
+  kAzimuth = 103,
+  kBlockBottom = 104,
+  kAngleStep = 105,
+  kShowOnMap = 121,
+  kAzimuthUp = 122,
+  kAzimuthDown = 123,
+  kDepressionUp = 124,
+  kDepressionDown = 125,
+  kExaggerationUp = 126,
+  kExaggerationDown = 127,
+  kBlockBottomUp = 128,
+  kBlockBottomDown = 129,
+  kAngleStepUp = 130,
+  kAngleStepDown = 131,
+  kHiddenType1 = 147,
+  kHiddenType2 = 148,
+  kNoHiddenLines = 149,
+  kExaggeration = 150,
+  kHighest = 152,
+  kLowest = 153,
+  kContours = 1193,
+  kWireFrame = 1194,
+  kWireNorthSouth = 1198,
+  kWireEastWest = 1199,
+  kNormalFrames = 1204,
+  kCoarseFrames = 1205,
+};
+
+// The direction buttons and the azimuth each one sets; the caption becomes the
+// direction text.
+constexpr struct {
+  int id;
+  int azimuth;
+} kDirections[] = {{111, 0},   {108, 45},  {112, 90},  {110, 135},
+                   {113, 180}, {109, 225}, {114, 270}, {107, 315}};
+
+constexpr int kAngleButtonStep = 5;  // degrees
+constexpr int kDirectionDepression = 30;
+constexpr float kExaggerationStep = 0.1f, kSmallestExaggeration = 0.1f;
+
+// The compass direction that names an azimuth; the four main directions have
+// a wider sector than the diagonals.
+const char* DirectionOf(int azimuth) {
+  if (azimuth >= 15 && azimuth <= 75) return "NE";
+  if (azimuth >= 76 && azimuth <= 104) return "E";
+  if (azimuth >= 105 && azimuth <= 165) return "SE";
+  if (azimuth >= 166 && azimuth <= 194) return "S";
+  if (azimuth >= 195 && azimuth <= 255) return "SW";
+  if (azimuth >= 256 && azimuth <= 284) return "W";
+  if (azimuth >= 285 && azimuth <= 345) return "NW";
+  return "N";
+}
+
+}  // namespace
+
+CViewPointDlg::CViewPointDlg() : CDialog(kTemplateId) {
+  OnClicked(kBlockBottomUp, [this] { OnBlockBottom(1); });
+  OnClicked(kBlockBottomDown, [this] { OnBlockBottom(-1); });
+  OnClicked(kAzimuthUp, [this] { OnAzimuth(kAngleButtonStep); });
+  OnClicked(kAzimuthDown, [this] { OnAzimuth(-kAngleButtonStep); });
+  OnClicked(kDepressionUp, [this] {
+    m_depression = std::min(StepBy(m_depression, kAngleButtonStep), 90);
+    UpdateData(false);
+  });
+  OnClicked(kDepressionDown, [this] {
+    m_depression = std::max(StepBy(m_depression, -kAngleButtonStep), 0);
+    UpdateData(false);
+  });
+  OnClicked(kAngleStepUp, [this] {
+    m_angleStep = std::min(StepBy(m_angleStep, kAngleButtonStep), 30);
+    UpdateData(false);
+  });
+  OnClicked(kAngleStepDown, [this] {
+    m_angleStep = StepBy(m_angleStep, -kAngleButtonStep);
+    if (m_angleStep < 6) m_angleStep = 5;
+    UpdateData(false);
+  });
+  OnClicked(kExaggerationUp, [this] {
+    m_exaggeration += kExaggerationStep;
+    UpdateData(false);
+  });
+  OnClicked(kExaggerationDown, [this] {
+    m_exaggeration -= kExaggerationStep;
+    if (m_exaggeration <= kSmallestExaggeration) m_exaggeration = kSmallestExaggeration;
+    UpdateData(false);
+  });
+  for (const auto& d : kDirections) OnClicked(d.id, [this, id = d.id, azimuth = d.azimuth] { OnDirection(id, azimuth); });
+
+  OnClicked(kHiddenType1, [this] { m_hiddenLines = 2; });
+  OnClicked(kHiddenType2, [this] { m_hiddenLines = 1; });
+  OnClicked(kNoHiddenLines, [this] { m_hiddenLines = -1; });
+  OnClicked(kContours, [this] { m_relief = 1; });
+  OnClicked(kWireFrame, [this] { OnWireFrame(0); });
+  OnClicked(kWireNorthSouth, [this] { OnWireFrame(1); });
+  OnClicked(kWireEastWest, [this] { OnWireFrame(2); });
+  OnClicked(kNormalFrames, [this] { m_frameInterval = 0; });
+  OnClicked(kCoarseFrames, [this] { m_frameInterval = 1; });
+
+  // Typed values count at once and unchecked, so that "地図表示", which takes
+  // no edit over, shows what the user sees.
+  const struct {
+    int id;
+    int* member;
+  } intEdits[] = {{kDepression, &m_depression}, {kAzimuth, &m_azimuth}, {kBlockBottom, &m_blockBottom},
+                  {kAngleStep, &m_angleStep}};
+  for (const auto& edit : intEdits) {
+    OnNotify(edit.id, EN_CHANGE, [this, id = edit.id, member = edit.member] { *member = Atoi(GetDlgItemText(id)); });
+  }
+  OnNotify(kExaggeration, EN_CHANGE,
+           [this] { m_exaggeration = static_cast<float>(Atof(GetDlgItemText(kExaggeration))); });
+  OnClicked(kShowOnMap, [this] { OnShowOnMap(); });
+}
+
+void CViewPointDlg::DoDataExchange(CDataExchange* pDX) {
+  DDX_Text(pDX, kHighest, m_highest);
+  DDX_Text(pDX, kLowest, m_lowest);
+  DDX_Text(pDX, kBlockBottom, m_blockBottom);
+  DDX_Text(pDX, kAzimuth, m_azimuth);
+  DDX_Text(pDX, kDepression, m_depression);
+  DDX_Text(pDX, kAngleStep, m_angleStep);
+  DDV_MinMaxInt(pDX, m_angleStep, 5, 30);
+  DDX_Text(pDX, kExaggeration, m_exaggeration);
+  DDX_Text(pDX, kDirection, m_direction);
+}
+
+bool CViewPointDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  const int hiddenRadio = m_hiddenLines == 2    ? kHiddenType1
+                          : m_hiddenLines == 1  ? kHiddenType2
+                          : m_hiddenLines == -1 ? kNoHiddenLines
+                                                : 0;
+  CheckRadioButton(kHiddenType1, kNoHiddenLines, hiddenRadio);
+  int reliefRadio = 0;
+  if (m_relief == 1) {
+    reliefRadio = kContours;
+  } else if (m_wireDirection == 0) {
+    reliefRadio = kWireFrame;
+  } else if (m_wireDirection == 1) {
+    reliefRadio = kWireNorthSouth;
+  } else if (m_wireDirection == 2) {
+    reliefRadio = kWireEastWest;
+  }
+  CheckRadioButton(kContours, kWireEastWest, reliefRadio);
+  CheckRadioButton(kNormalFrames, kCoarseFrames, m_frameInterval == 0 ? kNormalFrames : kCoarseFrames);
+  return true;
+}
+
+// The block bottom moves in steps that suit the height of the terrain: finer
+// for low ground.
+void CViewPointDlg::OnBlockBottom(int sign) {
+  const int step = m_lowest <= 100 ? 10 : (m_lowest <= 400 ? 50 : 100);
+  m_blockBottom = StepBy(m_blockBottom, sign * step);
+  if (sign < 0) m_blockBottom = std::max(m_blockBottom, 0);
+  UpdateData(false);
+}
+
+// The azimuth goes round: past 360 it starts again at 0, below 0 at 360.
+void CViewPointDlg::OnAzimuth(int delta) {
+  m_azimuth = StepBy(m_azimuth, delta);
+  if (m_azimuth > 360) m_azimuth = 0;
+  if (m_azimuth < 0) m_azimuth = 360;
+  m_direction = DirectionOf(m_azimuth);
+  UpdateData(false);
+}
+
+void CViewPointDlg::OnDirection(int id, int azimuth) {
+  m_depression = kDirectionDepression;
+  m_azimuth = azimuth;
+  m_direction = GetDlgItemText(id);
+  UpdateData(false);
+}
+
+void CViewPointDlg::OnWireFrame(int direction) {
+  m_relief = 2;
+  m_wireDirection = direction;
+}
+
+// Ends without the exchange: the members already hold what was typed.
+void CViewPointDlg::OnShowOnMap() {
+  m_showOnMap = 1;
+  EndDialog(IDOK);
+}
+
+CString CViewPointDlg::Result() const {
+  return CString::Formatted("%d %d %d %d %d %d %d %d %d %f", m_blockBottom, m_hiddenLines, m_angleStep, m_relief,
+                            m_wireDirection, m_frameInterval, m_azimuth, m_depression, m_showOnMap, m_exaggeration);
+}
+
+}  // namespace topodlg
+
+extern "C" topodlg::CString OnDlgViewPoint(int highest, int lowest, int blockBottom, int azimuth, int depression,
+                                           int angleStep, int hiddenLines, int relief, int wireDirection,
+                                           int frameInterval, float exaggeration, topodlg::CString direction) {
+  using namespace topodlg;
+  AFX_MAINTAIN_STATE guard;
+  CString result;
+  CViewPointDlg dlg;
+  dlg.m_highest = highest;
+  dlg.m_lowest = lowest;
+  dlg.m_blockBottom = blockBottom;
+  dlg.m_azimuth = azimuth;
+  dlg.m_depression = depression;
+  dlg.m_angleStep = angleStep;
+  dlg.m_hiddenLines = hiddenLines;
+  dlg.m_relief = relief;
+  dlg.m_wireDirection = wireDirection;
+  dlg.m_frameInterval = frameInterval;
+  dlg.m_exaggeration = exaggeration;
+  dlg.m_direction = direction;
+  if (dlg.DoModal() == IDOK) result = dlg.Result();
+  return result;
+}
