@@ -48,6 +48,12 @@ TEST(ScalePositionDialog, ShowOnMapNegatesVerticalLengthAndIgnoresTypedText) {
   EXPECT_EQ(r.out, "1000 2000 -300 0 0 -1 2 5 off\n");
 }
 
+TEST(ScalePositionDialog, StepsAndNegationSaturateAtTheEndsOfTheIntRange) {
+  RunResult r = CallEntry("OnDlgScaleSet", {"2147483647", "0", "-2147483648", "5", "0", "0", "0", "0", "on"},
+                          "click 128\nclick 151\n");
+  EXPECT_EQ(r.out, "2147483647 0 2147483647 0 0 0 0 5 on\n");
+}
+
 TEST(ScalePositionDialog, TicksOutsideOneToElevenKeepTheDialogOpen) {
   RunResult r = CallEntry("OnDlgScaleSet", ScaleArgs("off"),
                      "type 116 \"12\"\nclick 1\nanswer ok\ntype 116 \"0\"\nenter\nanswer ok\n"
