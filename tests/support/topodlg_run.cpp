@@ -10,6 +10,8 @@
 #include <sstream>
 
 #include "platform/codepage.h"
+#include "platform/event_log.h"
+#include "platform/module_state.h"
 #include "tools/scripted/cli.h"
 
 namespace topodlg::test {
@@ -92,6 +94,17 @@ std::string TempDir::Read(const std::string& name) const {
   s << in.rdbuf();
   return s.str();
 }
+
+struct CapturedLog::State {
+  std::unique_ptr<std::FILE, Closer> file{std::tmpfile()};
+  EventLog log{file.get()};
+};
+
+CapturedLog::CapturedLog() : m_state(std::make_unique<State>()) { AfxGetModuleState().log = &m_state->log; }
+
+CapturedLog::~CapturedLog() { AfxGetModuleState().log = nullptr; }
+
+std::string CapturedLog::Text() const { return Slurp(m_state->file.get()); }
 
 // Given UTF-8 (a U8() text); the result is the bytes a data file holds.
 std::string Sjis(const std::string& utf8) { return Utf8ToCp932(utf8).value_or(CString()).str(); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,6 +45,21 @@ class TempDir {
 // topodlg's scripts, output and log are UTF-8. Write their texts as u8 literals:
 // U8(u8"click 109") or U8(u8R"({"event":"open",...})").
 inline std::string U8(std::u8string_view utf8) { return std::string(utf8.begin(), utf8.end()); }
+
+// Records the library's events while it lives (installs itself as the log of
+// the module state).
+class CapturedLog {
+ public:
+  CapturedLog();
+  ~CapturedLog();
+  CapturedLog(const CapturedLog&) = delete;
+  CapturedLog& operator=(const CapturedLog&) = delete;
+  std::string Text() const;
+
+ private:
+  struct State;
+  std::unique_ptr<State> m_state;
+};
 
 // Code page 932 bytes of a UTF-8 text (for file contents in tests).
 std::string Sjis(const std::string& utf8);

@@ -105,15 +105,10 @@ class Framework : public ::testing::Test {
       ASSERT_TRUE(parsed);
       AfxGetModuleState().addedTemplates[parsed->resourceId] = *parsed;
     }
-    m_logFile = std::tmpfile();
-    m_log = std::make_unique<EventLog>(m_logFile);
-    AfxGetModuleState().log = m_log.get();
   }
   void TearDown() override {
     AfxGetModuleState().addedTemplates.clear();
-    AfxGetModuleState().log = nullptr;
     AfxGetModuleState().backend = nullptr;
-    std::fclose(m_logFile);
   }
   // The user stays for the test (dialogs outlive a script error here).
   int Run(MainDlg& dlg, const std::string& script) {
@@ -122,16 +117,8 @@ class Framework : public ::testing::Test {
     return dlg.DoModal();
   }
   std::vector<std::unique_ptr<ScriptedUser>> m_users;
-  std::string Log() {
-    std::string text;
-    std::rewind(m_logFile);
-    char b[65536];
-    size_t n;
-    while ((n = std::fread(b, 1, sizeof b, m_logFile)) > 0) text.append(b, n);
-    return text;
-  }
-  std::FILE* m_logFile = nullptr;
-  std::unique_ptr<EventLog> m_log;
+  std::string Log() { return m_log.Text(); }
+  test::CapturedLog m_log;
 };
 
 TEST_F(Framework, RadioGroupsFocusAndNotificationsFollowTheUser) {

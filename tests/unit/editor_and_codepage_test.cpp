@@ -38,27 +38,14 @@ class Editor : public ::testing::Test {
     Drives().Map('D', m_dir.str());
     m_dir.Write("editor.sh", "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$(dirname \"$0\")/args\"\nexit 3\n");
     std::filesystem::permissions(m_dir.path() / "editor.sh", std::filesystem::perms::owner_all);
-    m_log = std::tmpfile();
-    m_eventLog = std::make_unique<EventLog>(m_log);
-    AfxGetModuleState().log = m_eventLog.get();
   }
   void TearDown() override {
-    AfxGetModuleState().log = nullptr;
     Drives() = m_saved;
-    std::fclose(m_log);
   }
-  std::string Log() {
-    std::string text;
-    std::rewind(m_log);
-    char b[4096];
-    size_t n;
-    while ((n = std::fread(b, 1, sizeof b, m_log)) > 0) text.append(b, n);
-    return text;
-  }
+  std::string Log() { return m_log.Text(); }
   TempDir m_dir;
   DriveMap m_saved;
-  std::FILE* m_log = nullptr;
-  std::unique_ptr<EventLog> m_eventLog;
+  test::CapturedLog m_log;
 };
 
 TEST_F(Editor, GetsItsOptionsAndTheFileAsAHostPath) {
