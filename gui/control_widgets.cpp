@@ -1,0 +1,64 @@
+#include "gui/control_widgets.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QStyleOption>
+#include <QStylePainter>
+
+namespace topodlg::gui {
+
+DrawingLayer::DrawingLayer(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setAttribute(Qt::WA_NoSystemBackground);
+  setFocusPolicy(Qt::NoFocus);
+  setGeometry(parent->rect());
+  parent->installEventFilter(this);
+}
+
+void DrawingLayer::SetPainter(Painter painter) {
+  m_painter = std::move(painter);
+  update();
+}
+
+void DrawingLayer::paintEvent(QPaintEvent*) {
+  if (!m_painter) return;
+  QPainter painter(this);
+  m_painter(painter);
+}
+
+bool DrawingLayer::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == parent() && event->type() == QEvent::Resize) setGeometry(parentWidget()->rect());
+  return false;
+}
+
+void OwnerDrawnButton::paintEvent(QPaintEvent*) {}
+
+TabControl::TabControl(QWidget* parent) : QWidget(parent), m_bar(new QTabBar(this)) {
+  m_bar->setDrawBase(false);
+  m_bar->setExpanding(false);
+  m_bar->setUsesScrollButtons(true);
+}
+
+int TabControl::BarHeight() const { return m_bar->sizeHint().height(); }
+
+QRect TabControl::DisplayRect() const {
+  // Inside the pane's frame, as the Windows tab control adjusts its rectangle.
+  constexpr int kFrame = 2;
+  return rect().adjusted(kFrame, BarHeight() + kFrame, -kFrame, -kFrame);
+}
+
+void TabControl::resizeEvent(QResizeEvent*) {
+  m_bar->setGeometry(0, 0, width(), BarHeight());
+}
+
+void TabControl::paintEvent(QPaintEvent*) {
+  QStylePainter painter(this);
+  QStyleOptionTabWidgetFrame pane;
+  pane.initFrom(this);
+  pane.rect = rect().adjusted(0, BarHeight() - 1, 0, 0);
+  pane.tabBarSize = m_bar->size();
+  pane.shape = QTabBar::RoundedNorth;
+  painter.drawPrimitive(QStyle::PE_FrameTabWidget, pane);
+}
+
+}  // namespace topodlg::gui

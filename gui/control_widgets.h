@@ -1,0 +1,58 @@
+// Widgets for the controls that Qt has no ready equivalent for: the layer a
+// recorded drawing is painted on, the owner-drawn button and the tab control
+// whose pages are separate dialogs.
+#pragma once
+
+#include <QAbstractButton>
+#include <QTabBar>
+#include <QWidget>
+#include <functional>
+
+namespace topodlg::gui {
+
+// Covers its parent and paints whatever the dialog drew into it; clicks go
+// through to the control underneath.
+class DrawingLayer : public QWidget {
+ public:
+  using Painter = std::function<void(QPainter&)>;
+  explicit DrawingLayer(QWidget* parent);
+  void SetPainter(Painter painter);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  Painter m_painter;
+};
+
+// A button that draws nothing itself: its owner paints it (through its drawing
+// layer). It still clicks and takes the focus like any button.
+class OwnerDrawnButton : public QAbstractButton {
+ public:
+  using QAbstractButton::QAbstractButton;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+// A row of tabs over a framed pane. The pages are dialogs of their own that the
+// owner places in DisplayRect().
+class TabControl : public QWidget {
+ public:
+  explicit TabControl(QWidget* parent);
+  QTabBar& Bar() { return *m_bar; }
+  // Where a page goes, in this control's coordinates.
+  QRect DisplayRect() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  int BarHeight() const;
+
+  QTabBar* m_bar;
+};
+
+}  // namespace topodlg::gui
