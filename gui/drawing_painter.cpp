@@ -8,6 +8,7 @@
 namespace topodlg::gui {
 namespace {
 
+// The recording keeps no background colour; a fresh device context's is white.
 const QColor kBackground = Qt::white;
 
 Qt::BrushStyle HatchPattern(Hatch hatch) {
@@ -18,68 +19,72 @@ Qt::BrushStyle HatchPattern(Hatch hatch) {
     case Hatch::BDiagonal: return Qt::BDiagPattern;
     case Hatch::Cross: return Qt::CrossPattern;
     case Hatch::DiagCross: return Qt::DiagCrossPattern;
+    case Hatch::None: break;
   }
   return Qt::SolidPattern;
 }
 
-}  // namespace
+QRect PixelsOf(const CRect& rect) { return QRect(rect.left, rect.top, rect.Width(), rect.Height()); }
 
-QColor FromColorRef(uint32_t colorRef) {
-  return QColor(colorRef & 0xFF, (colorRef >> 8) & 0xFF, (colorRef >> 16) & 0xFF);
-}
-
-QRect FromLtrb(int left, int top, int right, int bottom) {
-  return QRect(left, top, right - left, bottom - top);
-}
-
-DrawingPainter::DrawingPainter(QPainter& painter) : m_painter(painter) {
-  m_painter.setRenderHint(QPainter::Antialiasing, false);
-  m_painter.setRenderHint(QPainter::TextAntialiasing, true);
-}
-
-void DrawingPainter::UsePen(uint32_t color, int width) {
+void UsePen(QPainter& painter, COLORREF color, int width) {
   // A one-pixel pen with flat caps leaves out the end point of a line as the
-  // Windows line drawing does; wider pens have round ends there.
+  // Windows line drawing does; wider pens have round ends.
   QPen pen(FromColorRef(color), width <= 1 ? 1 : width);
   pen.setCapStyle(width <= 1 ? Qt::FlatCap : Qt::RoundCap);
   pen.setJoinStyle(width <= 1 ? Qt::MiterJoin : Qt::RoundJoin);
-  m_painter.setPen(pen);
+  painter.setPen(pen);
 }
 
-void DrawingPainter::Line(QPoint from, QPoint to, uint32_t color, int width) {
-  UsePen(color, width);
-  m_painter.drawLine(from, to);
-}
-
-void DrawingPainter::Rect(const QRect& rect, uint32_t color, int width, std::optional<uint32_t> fill,
-                          std::optional<Hatch> hatch) {
+void PaintRect(QPainter& painter, const DrawOp& op, bool transparent) {
+  QRect rect = PixelsOf(op.rect);
   if (rect.width() <= 0 || rect.height() <= 0) return;
-  if (fill) {
-    if (hatch) {
-      if (!m_transparent) m_painter.fillRect(rect, kBackground);
-      m_painter.fillRect(rect, QBrush(FromColorRef(*fill), HatchPattern(*hatch)));
+  if (op.fill) {
+    if (op.hatch != Hatch::None) {
+      if (!transparent) painter.fillRect(rect, kBackground);
+      painter.fillRect(rect, QBrush(FromColorRef(*op.fill), HatchPattern(op.hatch)));
     } else {
-      m_painter.fillRect(rect, FromColorRef(*fill));
+      painter.fillRect(rect, FromColorRef(*op.fill));
     }
   }
-  UsePen(color, width);
-  m_painter.setBrush(Qt::NoBrush);
+  UsePen(painter, op.color, op.width);
+  painter.setBrush(Qt::NoBrush);
   // The outline runs on the outermost pixels of the rectangle.
-  m_painter.drawRect(rect.adjusted(0, 0, -1, -1));
+  painter.drawRect(rect.adjusted(0, 0, -1, -1));
 }
 
-void DrawingPainter::Fill(const QRect& rect, uint32_t color) {
-  m_painter.fillRect(rect, FromColorRef(color));
-}
-
-void DrawingPainter::Text(QPoint at, const CString& text, uint32_t color, const CString& face, int height) {
-  QFont font = LogicalFont(face, height);
+void PaintText(QPainter& painter, const DrawOp& op, bool transparent) {
+  QFont font = LogicalFont(op.face, op.height);
   QFontMetrics metrics(font);
-  QString shown = ToQString(text);
-  if (!m_transparent) m_painter.fillRect(QRect(at, QSize(metrics.horizontalAdvance(shown), metrics.height())), kBackground);
-  m_painter.setFont(font);
-  m_painter.setPen(FromColorRef(color));
-  m_painter.drawText(QPoint(at.x(), at.y() + metrics.ascent()), shown);
+  QString text = ToQString(op.text);
+  QPoint at(op.at.x, op.at.y);
+  if (!transparent) painter.fillRect(QRect(at, QSize(metrics.horizontalAdvance(text), metrics.height())), kBackground);
+  painter.setFont(font);
+  painter.setPen(FromColorRef(op.color));
+  painter.drawText(QPoint(at.x(), at.y() + metrics.ascent()), text);
+}
+
+}  // namespace
+
+QColor FromColorRef(COLORREF color) { return QColor(GetRValue(color), GetGValue(color), GetBValue(color)); }
+
+void PaintDrawing(QPainter& painter, const Drawing& drawing) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setRenderHint(QPainter::TextAntialiasing, true);
+  bool transparent = false;
+  for (const DrawOp& op : drawing) {
+    switch (op.kind) {
+      case DrawOp::Kind::Line:
+        UsePen(painter, op.color, op.width);
+        painter.drawLine(QPoint(op.from.x, op.from.y), QPoint(op.to.x, op.to.y));
+        break;
+      case DrawOp::Kind::Rect: PaintRect(painter, op, transparent); break;
+      case DrawOp::Kind::Fill: painter.fillRect(PixelsOf(op.rect), FromColorRef(op.color)); break;
+      case DrawOp::Kind::Text: PaintText(painter, op, transparent); break;
+      case DrawOp::Kind::BkMode: transparent = op.transparent; break;
+    }
+  }
+  painter.restore();
 }
 
 }  // namespace topodlg::gui

@@ -11,7 +11,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "gui/tests/sjis.h"
+#include "tests/support/topodlg_run.h"
 
 #include "gui/control_widgets.h"
 #include "gui/dialog_builder.h"
@@ -33,24 +33,24 @@ ControlTemplate Control(int id, ControlKind kind, const CString& text, uint32_t 
 DialogTemplate SampleDialog() {
   DialogTemplate dialog;
   dialog.resourceId = 140;
-  dialog.caption = Sjis("    等高線の設定");
+  dialog.caption = test::Sjis("    等高線の設定");
   dialog.cx = 92, dialog.cy = 253;
   dialog.fontSize = 9;
-  dialog.fontFace = Sjis("ＭＳ Ｐゴシック");
+  dialog.fontFace = test::Sjis("ＭＳ Ｐゴシック");
   dialog.controls = {
-      Control(-1, ControlKind::Static, Sjis("主曲線間隔(m)"), style::kGroup, 6, 10, 50, 8),
+      Control(-1, ControlKind::Static, test::Sjis("主曲線間隔(m)"), style::kGroup, 6, 10, 50, 8),
       Control(102, ControlKind::Edit, "", style::kTabStop, 58, 8, 28, 12),
-      Control(121, ControlKind::Radio, Sjis("表示"), style::kAutoRadioButton | style::kGroup | style::kTabStop, 10, 80, 30, 10),
-      Control(122, ControlKind::Radio, Sjis("非表示"), style::kAutoRadioButton, 44, 80, 36, 10),
-      Control(-1, ControlKind::Group, Sjis("補助等高線(Hm以下)"), style::kGroupBox | style::kGroup, 4, 70, 84, 24),
-      Control(1200, ControlKind::Check, Sjis("計曲線を表示"), style::kAutoCheckBox | style::kTabStop | style::kDisabled, 6, 60, 70, 10),
-      Control(1201, ControlKind::Check, Sjis("色分け"), style::kAutoCheckBox | style::kPushLike | style::kTabStop, 6, 46, 40, 12),
+      Control(121, ControlKind::Radio, test::Sjis("表示"), style::kAutoRadioButton | style::kGroup | style::kTabStop, 10, 80, 30, 10),
+      Control(122, ControlKind::Radio, test::Sjis("非表示"), style::kAutoRadioButton, 44, 80, 36, 10),
+      Control(-1, ControlKind::Group, test::Sjis("補助等高線(Hm以下)"), style::kGroupBox | style::kGroup, 4, 70, 84, 24),
+      Control(1200, ControlKind::Check, test::Sjis("計曲線を表示"), style::kAutoCheckBox | style::kTabStop | style::kDisabled, 6, 60, 70, 10),
+      Control(1201, ControlKind::Check, test::Sjis("色分け"), style::kAutoCheckBox | style::kPushLike | style::kTabStop, 6, 46, 40, 12),
       Control(1401, ControlKind::Combo, "", style::kComboDropDownList | style::kTabStop, 6, 100, 80, 120),
       Control(1300, ControlKind::ScrollBar, "", 0, 6, 190, 80, 10),
       Control(1100, ControlKind::Button, "", style::kOwnerDraw, 6, 200, 20, 12),
       Control(1101, ControlKind::Tab, "", 0, 6, 214, 80, 20),
       Control(140, ControlKind::Button, "OK", style::kDefPushButton | style::kTabStop, 6, 236, 36, 14),
-      Control(2, ControlKind::Button, Sjis("ｷｬﾝｾﾙ"), style::kTabStop, 48, 236, 36, 14),
+      Control(2, ControlKind::Button, test::Sjis("ｷｬﾝｾﾙ"), style::kTabStop, 48, 236, 36, 14),
   };
   dialog.controls.back().style &= ~style::kVisible;
   return dialog;
