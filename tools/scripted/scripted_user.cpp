@@ -12,6 +12,7 @@
 #include "platform/json.h"
 #include "platform/path_map.h"
 #include "platform/text_file.h"
+#include "platform/user_input.h"
 
 namespace topodlg {
 namespace {
@@ -163,8 +164,8 @@ void ScriptedUser::Perform(CDialog& dialog, const ScriptAction& action) {
     Fail(action, "\"" + verb + "\" but no " +
                      (verb == "answer" ? "message box" : verb == "pick" ? "file dialog" : "colour picker") + " is open");
   }
-  if (verb == "enter") return Enter(dialog);
-  if (verb == "escape" || verb == "close") return dialog.Notify(IDCANCEL, BN_CLICKED);
+  if (verb == "enter") return user::Enter(dialog);
+  if (verb == "escape" || verb == "close") return user::Cancel(dialog);
   if (verb == "dump") return LogEvent(DumpJson(dialog));
   if (verb == "screenshot") {
     if (!m_screenshot) Fail(action, "screenshots need the graphical backend, which this build does not have");
@@ -181,7 +182,7 @@ void ScriptedUser::Perform(CDialog& dialog, const ScriptAction& action) {
   if (verb == "click") {
     mustBe(kind == ControlKind::Button || kind == ControlKind::Check || kind == ControlKind::Radio,
            "it needs a button, check box or radio button");
-    return Click(*owner, *control);
+    return user::Click(*owner, *control);
   }
   if (verb == "select" || verb == "dblclick") {
     if (verb == "dblclick") {
@@ -197,7 +198,7 @@ void ScriptedUser::Perform(CDialog& dialog, const ScriptAction& action) {
   }
   if (verb == "focus") {
     mustBe(kind != ControlKind::Static && kind != ControlKind::Group, "a static text takes no focus");
-    return owner->MoveFocus(owner, control->GetDlgCtrlID());
+    return user::Focus(*owner, *control);
   }
   if (verb == "tab") {
     mustBe(kind == ControlKind::Tab, "it needs a tab control");
@@ -208,24 +209,6 @@ void ScriptedUser::Perform(CDialog& dialog, const ScriptAction& action) {
     return Scroll(*owner, *control, action);
   }
   Fail(action, "unknown action \"" + verb + "\"");
-}
-
-void ScriptedUser::Click(CDialog& owner, CWnd& control) {
-  const int id = control.GetDlgCtrlID();
-  owner.MoveFocus(&owner, id);
-  if (owner.Root().IsEnded()) return;
-  const uint32_t type = control.Template().ButtonType();
-  if (type == style::kAutoCheckBox) {
-    control.SetCheck(control.GetCheck() ? 0 : 1);
-  } else if (type == style::kAuto3State) {
-    control.SetCheck((control.GetCheck() + 1) % 3);
-  } else if (type == style::kAutoRadioButton) {
-    for (CWnd* other : owner.GroupOf(id)) {
-      if (other->Kind() == ControlKind::Radio && other != &control) other->SetCheck(0);
-    }
-    control.SetCheck(1);
-  }
-  owner.Notify(id, BN_CLICKED);
 }
 
 void ScriptedUser::Select(CDialog& owner, CWnd& control, const ScriptAction& action, bool doubleClick) {
@@ -242,28 +225,11 @@ void ScriptedUser::Select(CDialog& owner, CWnd& control, const ScriptAction& act
     index = control.FindStringExact(-1, Cp932(action, which.text));
     if (index < 0) Fail(action, "control " + std::to_string(control.GetDlgCtrlID()) + " has no item \"" + which.text + "\"");
   }
-  const int id = control.GetDlgCtrlID();
-  owner.MoveFocus(&owner, id);
-  if (owner.Root().IsEnded()) return;
-  control.SetCurSel(index);
-  const bool list = control.Kind() == ControlKind::List;
-  owner.Notify(id, list ? LBN_SELCHANGE : CBN_SELCHANGE);
-  if (doubleClick && !owner.Root().IsEnded()) owner.Notify(id, LBN_DBLCLK);
+  user::Select(owner, control, index, doubleClick);
 }
 
 void ScriptedUser::Type(CDialog& owner, CWnd& control, const ScriptAction& action) {
-  const CString text = Cp932(action, action.words[1].text);
-  const int id = control.GetDlgCtrlID();
-  owner.MoveFocus(&owner, id);
-  if (owner.Root().IsEnded()) return;
-  control.SetWindowText(text);
-  if (control.Kind() == ControlKind::Edit) {
-    owner.Notify(id, EN_UPDATE);
-    owner.Notify(id, EN_CHANGE);
-  } else {
-    owner.Notify(id, CBN_EDITUPDATE);
-    owner.Notify(id, CBN_EDITCHANGE);
-  }
+  user::Type(owner, control, Cp932(action, action.words[1].text));
 }
 
 void ScriptedUser::Tab(CDialog& owner, CWnd& control, const ScriptAction& action) {
@@ -271,12 +237,7 @@ void ScriptedUser::Tab(CDialog& owner, CWnd& control, const ScriptAction& action
   if (index < 0 || index >= control.GetCount()) {
     Fail(action, "tab control " + std::to_string(control.GetDlgCtrlID()) + " has no tab " + std::to_string(index));
   }
-  const int id = control.GetDlgCtrlID();
-  owner.MoveFocus(&owner, id);
-  if (owner.Root().IsEnded()) return;
-  owner.Notify(id, TCN_SELCHANGING);
-  control.SetCurSel(index);
-  owner.Notify(id, TCN_SELCHANGE);
+  user::SwitchTab(owner, control, index);
 }
 
 void ScriptedUser::Scroll(CDialog& owner, CWnd& control, const ScriptAction& action) {
@@ -295,22 +256,7 @@ void ScriptedUser::Scroll(CDialog& owner, CWnd& control, const ScriptAction& act
   const bool thumb = code == SB_THUMBPOSITION || code == SB_THUMBTRACK;
   if (thumb && action.words.size() < 3) Fail(action, "\"" + name + "\" needs a position");
   if (!thumb && action.words.size() > 2) Fail(action, "\"" + name + "\" takes no position");
-  const int pos = thumb ? Integer(action, 2, "a scroll position") : 0;
-  if (control.Template().Has(style::kScrollVert)) {
-    owner.OnVScroll(code, pos, &control);
-  } else {
-    owner.OnHScroll(code, pos, &control);
-  }
-}
-
-// Enter sends the dialog's default command; a default button that cannot be
-// pressed (hidden or disabled) does nothing.
-void ScriptedUser::Enter(CDialog& dialog) {
-  const int id = dialog.Template() ? dialog.Template()->DefaultCommand() : IDOK;
-  if (const CWnd* button = dialog.FindControl(id)) {
-    if (!button->IsWindowEnabled() || !button->IsWindowVisible()) return;
-  }
-  dialog.Notify(id, BN_CLICKED);
+  user::Scroll(owner, control, code, thumb ? Integer(action, 2, "a scroll position") : 0);
 }
 
 int ScriptedUser::MessageBox(const CString& text, unsigned) {

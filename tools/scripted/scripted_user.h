@@ -37,12 +37,10 @@ class ScriptedUser : public UiBackend {
   // The control `id` that the user can reach in `dialog`, with the dialog (or
   // tab page) that owns it; throws ScriptError when there is none.
   std::pair<CDialog*, CWnd*> Reach(CDialog& dialog, const ScriptAction& action, size_t word);
-  void Click(CDialog& owner, CWnd& control);
   void Select(CDialog& owner, CWnd& control, const ScriptAction& action, bool doubleClick);
   void Type(CDialog& owner, CWnd& control, const ScriptAction& action);
   void Tab(CDialog& owner, CWnd& control, const ScriptAction& action);
   void Scroll(CDialog& owner, CWnd& control, const ScriptAction& action);
-  void Enter(CDialog& dialog);
 
   std::vector<ScriptAction> m_actions;
   size_t m_next = 0;
