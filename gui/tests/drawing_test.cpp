@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "gui/drawing_painter.h"
-#include "tests/support/topodlg_run.h"
+#include "gui/tests/sjis.h"
 
 namespace topodlg::gui {
 namespace {

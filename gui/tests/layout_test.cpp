@@ -11,7 +11,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "tests/support/topodlg_run.h"
+#include "gui/tests/sjis.h"
 
 #include "gui/control_widgets.h"
 #include "gui/dialog_builder.h"
