@@ -8,6 +8,9 @@
 namespace topodlg::test {
 namespace {
 
+const char* const kTwoFiles = "d:\\pt\\a.txt|d:\\pt\\b.txt|999|";
+const std::string kTwoFilesBack = "|d:\\pt\\a.txt|d:\\pt\\a.txt|d:\\pt\\b.txt|999|\n";
+
 class PointInfoDialog : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -16,127 +19,91 @@ class PointInfoDialog : public ::testing::Test {
   }
   RunResult Run(int packed, int count, const std::string& list, const std::string& script,
                 const std::string& editor = "") {
-    return RunCli({"call", "OnDlgPoint", std::to_string(packed), std::to_string(count), "1", "d:\\pt\\a.txt", editor,
-                   "D:\\", list, "--drive", "D=" + m_data.str()},
-                  script);
+    RunResult r = RunCli({"call", "OnDlgPoint", std::to_string(packed), std::to_string(count), "1", "d:\\pt\\a.txt",
+                          editor, "D:\\", list, "--drive", "D=" + m_data.str()},
+                         script);
+    EXPECT_EQ(r.exit, 0) << r.err;
+    auto dumps = Events(r.log, "dump");
+    m_dump = dumps.empty() ? "" : dumps[0];
+    return r;
   }
+  std::string Field(int id, const char* field) const { return FieldOf(m_dump, id, field); }
   TempDir m_data;
+  std::string m_dump;
 };
-
-const char* const kTwoFiles = "d:\\pt\\a.txt|d:\\pt\\b.txt|999|";
-const char* const kThreeFiles = "d:\\a|d:\\b|d:\\c|999|";
 
 TEST_F(PointInfoDialog, ShowsTheFilesWithTheirColoursAndReturnsThemUnchanged) {
   RunResult r = Run(501, 2, kTwoFiles, "dump\nclick 1\n");
-  ASSERT_EQ(r.exit, 0) << r.err;
-  EXPECT_EQ(r.out, "1|2|1|5|d:\\pt\\a.txt|d:\\pt\\a.txt|d:\\pt\\b.txt|999|\n");
-  std::string dump = Events(r.log, "dump")[0];
+  EXPECT_EQ(r.out, "1|2|1|5" + kTwoFilesBack);
   // Every line up to the first empty one, comments included.
-  EXPECT_EQ(FieldOf(ControlIn(dump, 1259), "items"), R"([";list","d:\\pt\\a.txt"])");
-  EXPECT_EQ(TextOf(dump, 1259), "d:\\\\pt\\\\a.txt");
-  EXPECT_EQ(FieldOf(ControlIn(dump, 1260), "checked"), "1");
-  EXPECT_EQ(FieldOf(ControlIn(dump, 1270), "items"), R"(["d:\\pt\\a.txt","d:\\pt\\b.txt"])");
-  EXPECT_EQ(TextOf(dump, 1273), "(  2 files)");
-  EXPECT_EQ(TextOf(dump, 1479), U8(u8"紫"));
-  EXPECT_EQ(TextOf(dump, 1480), U8(u8"緑"));
-  EXPECT_EQ(TextOf(dump, 1481), "");
-  EXPECT_EQ(TextOf(dump, 1040), "5");
-  EXPECT_EQ(FieldOf(ControlIn(dump, 1330), "checked"), "1");
+  EXPECT_EQ(Field(1259, "items"), R"([";list","d:\\pt\\a.txt"])");
+  EXPECT_EQ(TextOf(m_dump, 1259) + Field(1260, "checked") + Field(1330, "checked") + TextOf(m_dump, 1040),
+            "d:\\\\pt\\\\a.txt115");
+  EXPECT_EQ(Field(1270, "items"), R"(["d:\\pt\\a.txt","d:\\pt\\b.txt"])");
+  EXPECT_EQ(TextOf(m_dump, 1273), "(  2 files)");
+  EXPECT_EQ(TextOf(m_dump, 1479) + TextOf(m_dump, 1480) + "|" + TextOf(m_dump, 1481), U8(u8"紫緑|"));
+  Run(501, 1, "d:\\pt\\a.txt|999|", "dump\nclick 1\n");
+  EXPECT_EQ(TextOf(m_dump, 1273), "(  1 file )");
 
-  r = Run(501, 1, "d:\\pt\\a.txt|999|", "dump\nclick 1\n");
-  EXPECT_EQ(TextOf(Events(r.log, "dump")[0], 1273), "(  1 file )");
-}
-
-TEST_F(PointInfoDialog, HiddenDisplayLeavesTheListEmpty) {
-  RunResult r = Run(500, 2, kTwoFiles, "dump\nclick 1331\nclick 1\n");
-  std::string dump = Events(r.log, "dump")[0];
-  EXPECT_EQ(FieldOf(ControlIn(dump, 1270), "items"), "[]");
-  EXPECT_EQ(TextOf(dump, 1273), U8(u8"64fileまで"));
-  EXPECT_EQ(FieldOf(ControlIn(dump, 1260), "checked"), "0");
-  EXPECT_EQ(r.out, "0|2|0|5|d:\\pt\\a.txt|d:\\pt\\a.txt|d:\\pt\\b.txt|999|\n");
-}
-
-TEST_F(PointInfoDialog, ClearAllAndRemoveRowEndTheDialog) {
-  RunResult r = Run(501, 2, kTwoFiles, "click 1271\n");
-  EXPECT_EQ(r.out, "1|-1|1|5|d:\\pt\\a.txt|\n");
-  // Nothing to clear: the dialog stays open.
-  r = Run(501, 0, "999|", "click 1271\ndump\nescape\n");
-  EXPECT_EQ(Events(r.log, "dump").size(), 1u);
-  EXPECT_EQ(r.out, "\n");
-
-  r = Run(501, 3, kThreeFiles, "click 1272\nselect 1270 0\nclick 1272\n");
-  EXPECT_EQ(r.out, "1|2|1|5|d:\\pt\\a.txt|d:\\b|d:\\c|999|\n");
-  r = Run(501, 3, kThreeFiles, "select 1270 2\nclick 1272\n");
-  EXPECT_EQ(r.out, "1|2|1|5|d:\\pt\\a.txt|d:\\a|d:\\b|999|\n");
-}
-
-TEST_F(PointInfoDialog, AnUnsplitListReadsAsEmpty) {
-  // With a count of 0 the host's list is not split: no rows, only the marker.
-  RunResult r = Run(501, 0, "d:\\x|999|", "dump\nclick 1\n");
-  EXPECT_EQ(FieldOf(ControlIn(Events(r.log, "dump")[0], 1270), "items"), "[]");
+  // Hidden: the list stays empty. A list passed with count 0 is not split.
+  r = Run(500, 2, kTwoFiles, "dump\nclick 1331\nclick 1\n");
+  EXPECT_EQ(Field(1270, "items") + TextOf(m_dump, 1273), U8(u8"[]64fileまで"));
+  EXPECT_EQ(r.out, "0|2|0|5" + kTwoFilesBack);
+  r = Run(501, 0, "d:\\x|999|", "dump\nclick 1\n");
+  EXPECT_EQ(Field(1270, "items"), "[]");
   EXPECT_EQ(r.out, "1|0|1|5|d:\\pt\\a.txt|999|\n");
 }
 
-TEST_F(PointInfoDialog, TagIntervalStaysWithinOneToThirty) {
+TEST_F(PointInfoDialog, ClearAllAndRemoveRowEndTheDialog) {
+  EXPECT_EQ(Run(501, 2, kTwoFiles, "click 1271\n").out, "1|-1|1|5|d:\\pt\\a.txt|\n");
+  // Nothing to clear: the dialog stays open.
+  EXPECT_EQ(Run(501, 0, "999|", "click 1271\ndump\nescape\n").out, "\n");
+  EXPECT_NE(m_dump, "");
+  // No row selected: nothing; then the first of three goes.
+  EXPECT_EQ(Run(501, 3, "d:\\a|d:\\b|d:\\c|999|", "click 1272\nselect 1270 0\nclick 1272\n").out,
+            "1|2|1|5|d:\\pt\\a.txt|d:\\b|d:\\c|999|\n");
+}
+
+TEST_F(PointInfoDialog, TagIntervalFileChoiceAndDisplaySwitch) {
   RunResult r = Run(3001, 0, "999|", "click 1041\ndump\nclick 1042\nclick 1\n");
-  EXPECT_EQ(TextOf(Events(r.log, "dump")[0], 1040), "30");
+  EXPECT_EQ(TextOf(m_dump, 1040), "30");
   EXPECT_EQ(r.out, "1|0|1|29|d:\\pt\\a.txt|999|\n");
-  r = Run(101, 0, "999|", "click 1042\nclick 1\n");
-  EXPECT_EQ(r.out, "1|0|1|1|d:\\pt\\a.txt|999|\n");
-  // A typed value outside the range keeps the dialog open with the framework's message.
+  EXPECT_EQ(Run(101, 0, "999|", "click 1042\nclick 1\n").out, "1|0|1|1|d:\\pt\\a.txt|999|\n");
+  // A typed value outside 1 to 30 keeps the dialog open with the framework's message.
   r = Run(101, 0, "999|", "type 1040 \"31\"\nclick 1\nanswer ok\ntype 1040 \"12\"\nclick 1\n");
   EXPECT_EQ(Events(r.log, "messagebox").size(), 1u);
   EXPECT_EQ(r.out, "1|0|1|12|d:\\pt\\a.txt|999|\n");
-}
 
-TEST_F(PointInfoDialog, ChoosingAFileSwitchesTheDisplayOn) {
-  RunResult r = Run(500, 0, "999|", "select 1259 0\ndump\nclick 1\n");
-  EXPECT_EQ(FieldOf(ControlIn(Events(r.log, "dump")[0], 1260), "checked"), "1");
+  r = Run(500, 0, "999|", "select 1259 0\ndump\nclick 1\n");
+  EXPECT_EQ(Field(1260, "checked"), "1");
   EXPECT_EQ(r.out, "1|0|1|5|;list|999|\n");
-  r = Run(501, 0, "999|", "click 1260\nclick 1\n");
-  EXPECT_EQ(r.out, "0|0|1|5|d:\\pt\\a.txt|999|\n");
+  EXPECT_EQ(Run(501, 0, "999|", "click 1260\nclick 1\n").out, "0|0|1|5|d:\\pt\\a.txt|999|\n");
 }
 
 TEST_F(PointInfoDialog, TheNestedFileListChoosesOrResets) {
-  // A row chosen in the file list becomes the current file.
-  RunResult r = Run(501, 2, kTwoFiles, "click 1261\ndump\nselect 1335 0\nclick 1\ndump\nclick 1\n");
-  ASSERT_EQ(r.exit, 0) << r.err;
-  auto opens = Events(r.log, "open");
-  ASSERT_EQ(opens.size(), 2u);
-  EXPECT_EQ(opens[1], U8(u8R"({"event":"open","dialog":178,"title":" 現在の地点名ファイル"})"));
-  auto dumps = Events(r.log, "dump");
-  EXPECT_EQ(FieldOf(ControlIn(dumps[0], 1335), "items"), R"(["d:\\pt\\a.txt","d:\\pt\\after.txt"])");
-  EXPECT_EQ(r.out, "1|2|1|5|d:\\pt\\a.txt|d:\\pt\\a.txt|d:\\pt\\b.txt|999|\n");
+  RunResult r = Run(501, 2, kTwoFiles, "click 1261\ndump\nselect 1335 0\nclick 1\nclick 1\n");
+  EXPECT_EQ(Events(r.log, "open")[1], U8(u8R"({"event":"open","dialog":178,"title":" 現在の地点名ファイル"})"));
+  EXPECT_EQ(Field(1335, "items"), R"(["d:\\pt\\a.txt","d:\\pt\\after.txt"])");
+  EXPECT_EQ(r.out, "1|2|1|5" + kTwoFilesBack);
+  EXPECT_EQ(Run(501, 2, kTwoFiles, "click 1261\nescape\nclick 1\n").out, "1|2|1|5" + kTwoFilesBack);
 
-  // A new registration resets the choice and the list.
+  // A new registration resets the choice and the list; so does an editor run.
   r = Run(501, 2, kTwoFiles, "click 1261\nclick 1184\npick \"D:\\pt\\new.txt\"\nclick 1\ndump\nclick 1\n");
-  ASSERT_EQ(r.exit, 0) << r.err;
   EXPECT_EQ(r.out, "0|-1|1|5||\n");
-  EXPECT_EQ(FieldOf(ControlIn(Events(r.log, "dump")[0], 1260), "checked"), "0");
+  EXPECT_EQ(Field(1260, "checked"), "0");
   EXPECT_EQ(m_data.Read("EXPLFILE.dat"), ";list\r\nd:\\pt\\a.txt\r\n\r\nd:\\pt\\after.txt\r\nd:\\pt\\new.txt\r\n");
-
-  // So does an editor run, although the file list ends without OK.
   r = Run(501, 2, kTwoFiles, "click 1261\nclick 1185\nclick 1\n", "true");
   EXPECT_EQ(Events(r.log, "process").size(), 1u);
   EXPECT_EQ(r.out, "0|-1|1|5||\n");
-
-  // Cancelled without changes: everything stays.
-  r = Run(501, 2, kTwoFiles, "click 1261\nescape\nclick 1\n");
-  EXPECT_EQ(r.out, "1|2|1|5|d:\\pt\\a.txt|d:\\pt\\a.txt|d:\\pt\\b.txt|999|\n");
 }
 
 TEST(PointRegistration, ReturnsTheTypedRecordAndTheFinishFlag) {
   const std::vector<std::string> args = {"call", "OnDlgOvlp", "0", "35.6251", "139.2436"};
-  RunResult r = RunCli(args, U8(u8"dump\ntype 1238 \"高尾山\"\ntype 1239 \"山頂\"\ntype 1039 \"599m\"\nclick 1\n"));
-  ASSERT_EQ(r.exit, 0) << r.err;
-  EXPECT_EQ(TextOf(Events(r.log, "dump")[0], 1236), "35.6251");
+  RunResult r = RunCli(args, U8(u8"type 1238 \"高尾山\"\ntype 1239 \"山頂\"\ntype 1039 \"599m\"\nclick 1\n"));
   EXPECT_EQ(r.out, U8(u8"0 高尾山|山頂|35.6251|139.2436|599m\n"));
-  r = RunCli(args, "type 1237 \"139.3\"\nclick 1240\n");
-  EXPECT_EQ(r.out, "1 ||35.6251|139.3|\n");
-  r = RunCli({"call", "OnDlgOvlp", "1", "", ""}, "enter\n");
-  EXPECT_EQ(r.out, "1 ||||\n");
-  r = RunCli(args, "type 1238 \"x\"\nescape\n");
-  EXPECT_EQ(r.out, "\n");
+  EXPECT_EQ(RunCli(args, "type 1237 \"139.3\"\nclick 1240\n").out, "1 ||35.6251|139.3|\n");
+  EXPECT_EQ(RunCli({"call", "OnDlgOvlp", "1", "", ""}, "enter\n").out, "1 ||||\n");
+  EXPECT_EQ(RunCli(args, "type 1238 \"x\"\nescape\n").out, "\n");
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
 
 #include "tests/support/cstring_testing.h"
@@ -14,296 +13,154 @@ using test::PathIn;
 using test::TempDir;
 using test::WriteFile;
 using Outcome = TrackSummary::Outcome;
+constexpr auto kSelect = TrackDialogKind::Select;
+constexpr auto kUpdate = TrackDialogKind::Update;
 
-std::string CrLf(std::initializer_list<const char*> lines) {
-  std::string text;
-  for (const char* line : lines) text += std::string(line) + "\r\n";
-  return text;
-}
-
-const char* const kPointLine = "T  N3546.89620 E13941.13440 10-MAR-03 04:52:24 00043";
-
-// A "trk" header as receivers write it: datum and coordinate sections with their
-// headings, then the column heading and the points.
-std::string TrkWithSectionHeadings() {
-  return CrLf({"H  R DATUM                IDX DA            DF",
-               "M  G WGS 84               121 +0.000000e+00 +0.000000e+00", "",
-               "H  COORDINATE SYSTEM", "U  LAT LON DM", "",
-               "H  LATITUDE    LONGITUDE    DATE      TIME     ALT", kPointLine,
-               "T  N3547.00000 E13942.00000 10-MAR-03 04:53:00 00050"});
-}
+#define POINT "T  N3546.89620 E13941.13440 10-MAR-03 04:52:24 00043"
+#define POT_POINT "ORD=POI/tex=/ido=+35.27.39.5/kei=139.36.38.8/adr=1/alt=+0043/col=12/pda=10-MAR-03/pti=04:52:24"
+// A receiver's header: datum and coordinate sections with their headings.
+#define SECTIONS                                                                                    \
+  "H  R DATUM                IDX DA\r\nM  G WGS 84               121 +0.0\r\n\r\nH  COORDINATE SYSTEM\r\n" \
+  "U  LAT LON DM\r\n\r\nH  LATITUDE    LONGITUDE    DATE      TIME     ALT\r\n"
 
 TEST(TrackType, PathWordsDecideTypeAndDefaultsInEachDialogsOrder) {
-  auto select = [](const char* path, int number = 0) {
-    return TrackDefaultsForPath(path, number, TrackDialogKind::Select);
-  };
-  auto update = [](const char* path) { return TrackDefaultsForPath(path, 0, TrackDialogKind::Update); };
-
-  TrackDefaults pot = select("d:\\gps\\walk.pot", 2);
-  EXPECT_EQ(pot.type, "pot");
-  EXPECT_EQ(pot.format, "D'M'S");
-  EXPECT_EQ(pot.name, "POTﾄﾗｯｸ3");
-  EXPECT_EQ(pot.datum, "");
-
-  // A folder name counts like the file name: "catalog" holds "log".
-  TrackDefaults catalog = select("d:\\catalog\\a.trk");
-  EXPECT_EQ(catalog.type, "log");
-  EXPECT_EQ(catalog.format, "OrbisRD");
-  EXPECT_EQ(catalog.name, "ログ1");
-  EXPECT_EQ(catalog.datum, "Tokyo");
-
+  TrackDefaults pot = TrackDefaultsForPath("d:\\gps\\walk.pot", 2, kSelect);
+  EXPECT_EQ(pot.type.str() + pot.format.str() + pot.name.str() + "|" + pot.datum.str(), CString("potD'M'SPOTﾄﾗｯｸ3|").str());
+  // Folder names count: "catalog" holds "log".
+  TrackDefaults catalog = TrackDefaultsForPath("d:\\catalog\\a.trk", 0, kSelect);
+  EXPECT_EQ(catalog.type.str() + catalog.format.str() + catalog.name.str() + catalog.datum.str(),
+            CString("logOrbisRDログ1Tokyo").str());
   // Both words: the selection dialog tests "log" last, the update dialog "rot".
-  EXPECT_EQ(select("d:\\rot\\a.log").type, "log");
-  TrackDefaults route = update("d:\\rot\\a.log");
-  EXPECT_EQ(route.type, "rot");
-  EXPECT_EQ(route.format, "RouteFan");
-  EXPECT_EQ(route.name, "ルート1");
-
-  EXPECT_EQ(select("d:\\gps\\a.gdb").type, "gdb");
-  EXPECT_EQ(update("d:\\gps\\a.gdb").type, "");
-  TrackDefaults trk = select("d:\\gps\\a.trk");
-  EXPECT_EQ(trk.type, "trk");
-  EXPECT_EQ(trk.name, "");
-  EXPECT_EQ(select("d:\\gps\\a.txt").type, "");
+  EXPECT_EQ(TrackDefaultsForPath("d:\\rot\\a.log", 0, kSelect).type, "log");
+  EXPECT_EQ(TrackDefaultsForPath("d:\\rot\\a.log", 0, kUpdate).name, "ルート1");
+  EXPECT_EQ(TrackDefaultsForPath("d:\\a.gdb", 0, kSelect).type, "gdb");
+  EXPECT_EQ(TrackDefaultsForPath("d:\\a.gdb", 0, kUpdate).type, "");
+  EXPECT_EQ(TrackDefaultsForPath("d:\\a.trk", 0, kSelect).name, "");
 }
 
-TEST(ScanTrackHeader, TrkSectionsGiveDatumFormatAndStopAtFirstPoint) {
+TEST(ScanTrackHeader, JoinsTheFieldsAndKeepsTheCallersDefaults) {
   TempDir folder;
-  CString path = WriteFile(folder, "a.trk", TrkWithSectionHeadings());
+  CString path = WriteFile(folder, "a.trk", SECTIONS POINT "\r\nH later\r\n");
   EXPECT_EQ(ScanTrackHeader(path, "trk", "", "", ""),
-            CString("N3546.89620 E13941.13440 10-MAR-03 04:52:24 00043#WGS# COORDINATE SYSTEM#DMM"));
-
-  // The last name line before the first point wins; lines after it are not read.
-  path = WriteFile(folder, "b.trk", CrLf({"H  COORDINATE SYSTEM", "U  LAT LON DMS", "H 高尾山", kPointLine,
-                                     "H later name", "M  G Other"}));
-  EXPECT_EQ(ScanTrackHeader(path, "trk", "d", "n", "f"),
-            CString("N3546.89620 E13941.13440 10-MAR-03 04:52:24 00043#d#高尾山#DMS"));
-
-  path = WriteFile(folder, "c.trk", CrLf({"U  LAT LON DEG", "T  N35.7816 E139.6855 10-MAR-03 04:52:24 43"}));
-  EXPECT_EQ(ScanTrackHeader(path, "trk", "", "", ""),
-            CString("N35.7816 E139.6855 10-MAR-03 04:52:24 43###DEG"));
+            CString(std::string(POINT).substr(3) + "#WGS# COORDINATE SYSTEM#DMM"));
+  EXPECT_EQ(ScanTrackHeader(PathIn(folder, "missing.trk"), "trk", "d", "n", "f"), "#d#n#f");
 }
 
-TEST(ScanTrackHeader, GdbNameAndDatumLines) {
+struct SummaryCase {
+  const char* file;
+  const char* text;
+  TrackDialogKind kind;
+  int number;
+  const char *name, *datum, *date, *start, *format;
+};
+
+TEST(SummarizeTrack, EveryTypeAndFormat) {
+  const SummaryCase cases[] = {
+      // The coordinate system heading is the last name line: the file name stands in.
+      {"Takao.TRK", SECTIONS POINT, kSelect, 0, "takao", "WGS", "10-MAR-03 04:52:24", "N3546.89620 E13941.13440", "DMM"},
+      {"Takao.TRK", SECTIONS POINT, kUpdate, 0, " COORDINATE SYSTEM", "WGS", "10-MAR-03 04:52:24",
+       "N3546.89620 E13941.13440", "DMM"},
+      // The last name line before the first point wins; nothing after it is read.
+      {"b.trk", "H  COORDINATE SYSTEM\r\nU  LAT LON DMS\r\nH 高尾山\r\n" POINT "\r\nH later\r\nM  G x\r\n", kSelect, 0,
+       "高尾山", "", "10-MAR-03 04:52:24", "N3546.89620 E13941.13440", "DMS"},
+      {"c.trk", "U  LAT LON DEG\nT  N35.7816 E139.6855 d t 43", kSelect, 0, "トラック1", "", "d t 43",
+       "N35.7816 E139.6855", "DEG"},
+      {"sub/trkfile", "H  System\r\n", kSelect, -1, "トラック0", "", "", "", ""},
+      {"a.gdb", "#T GPSトラック\r\n#D WGS 84\r\nU  LAT LON DM\r\n" POINT, kSelect, 4, "トラック5", "WGS 84",
+       "10-MAR-03 04:52:24", "N3546.89620 E13941.13440", "DMM"},
+      {"b.gdb", "#T 奥多摩\r\n#T SOFTWARE x\r\n#D Tokyo\r\n", kSelect, 0, "奥多摩", "Tokyo", "", "", ""},
+      {"a.pot", "DAT=WGS84\r\n" POT_POINT "\r\n", kSelect, 1, "POTﾄﾗｯｸ2", "WGS-84", "10-MAR-03", "35.27.39,139.36.38",
+       "D'M'S"},
+      // No point line: the start stays empty (no lone ",").
+      {"b.pot", "DAT=TKY\r\n", kUpdate, 0, "POTﾄﾗｯｸ1", "Tokyo_mean", "", "", "D'M'S"},
+      {"a.log", "\r\n03/03/10 04:52:24 N35.4653789 E139.4108064\r\n", kSelect, 0, "ログ1", "Tokyo", "03/03/10 04:52:24",
+       "N35.4653789 E139.4108064", "OrbisRD"},
+      {"a.rot", ";144 c\r\n145 x\r\n144001E139.36.38\tN35.27.39\r\n", kSelect, 0, "ルート1", "Tokyo", "",
+       "N35.27.39 144001E139.36.38", "RouteFan"},
+      {"b.rot", "14400135.27.39,139.36.38\r\n", kSelect, 0, "ルート1", "Tokyo", "", "35.27.39,139.36.38", "RouteFan"},
+      {"c.rot", "145\r\n146\r\n", kSelect, 0, "ルート1", "Tokyo", "", "", "RouteFan"},
+      // A "#" in the start shifts the fields after it.
+      {"h.trk", "U  LAT LON DM\r\nT  N35#46 E139 x", kSelect, 0, "トラック1", "46 E139 x", "", "N35", "#DMM"},
+  };
   TempDir folder;
-  CString path = WriteFile(folder, "a.gdb", CrLf({"#T GPSトラック", "#D Tokyo", kPointLine}));
-  EXPECT_EQ(ScanTrackHeader(path, "gdb", "", "", ""), CString(std::string(kPointLine).substr(3) + "#Tokyo##"));
-  path = WriteFile(folder, "b.gdb", CrLf({"#T 奥多摩", "#T SOFTWARE x", "#D WGS 84"}));
-  EXPECT_EQ(ScanTrackHeader(path, "gdb", "", "", ""), CString("#WGS 84#奥多摩#"));
+  for (const SummaryCase& c : cases) {
+    TrackSummary s = SummarizeTrack(WriteFile(folder, c.file, c.text), c.number, 7, c.kind);
+    SCOPED_TRACE(c.file);
+    ASSERT_EQ(s.outcome, Outcome::Shown);
+    EXPECT_EQ(s.name, c.name);
+    EXPECT_EQ(s.datum, c.datum);
+    EXPECT_EQ(s.date, c.date);
+    EXPECT_EQ(s.start, c.start);
+    EXPECT_EQ(s.format, c.format);
+    EXPECT_EQ(s.numberText, CString::Formatted("  No=%d/7", c.number + 1));
+  }
 }
 
-TEST(ScanTrackHeader, PotDatumLineAndPointLine) {
+TEST(SummarizeTrack, NoPathUnreadableAndHostileFiles) {
   TempDir folder;
-  CString wgs = WriteFile(folder, "a.pot", CrLf({"DAT=WGS84", "ORD=POI/tex=/ido=+35.27.39.5/kei=139"}));
-  EXPECT_EQ(ScanTrackHeader(wgs, "pot", "", "POTﾄﾗｯｸ1", "D'M'S"),
-            CString("35.27.39.5/kei=139#WGS-84#POTﾄﾗｯｸ1#D'M'S"));
-  CString tokyo = WriteFile(folder, "b.pot", CrLf({"DAT=TKY"}));
-  EXPECT_EQ(ScanTrackHeader(tokyo, "pot", "", "n", "f"), CString("#Tokyo_mean#n#f"));
-}
-
-TEST(ScanTrackHeader, RouteAndLogFiles) {
-  TempDir folder;
-  CString route = WriteFile(folder, "a.rot", CrLf({";144 comment", "145001 35.27.39,139.36.38",
-                                              "144001E139.36.38\tN35.27.39", "14400135.27.39,139.36.38"}));
-  EXPECT_EQ(ScanTrackHeader(route, "rot", "Tokyo", "ルート1", "RouteFan"),
-            CString("N35.27.39 144001E139.36.38#Tokyo#ルート1#RouteFan"));
-  CString plain = WriteFile(folder, "b.rot", CrLf({"14400135.27.39,139.36.38"}));
-  EXPECT_EQ(ScanTrackHeader(plain, "rot", "", "", ""), CString("35.27.39,139.36.38###"));
-  CString other = WriteFile(folder, "c.rot", CrLf({"145001 35.27.39,139.36.38"}));
-  EXPECT_EQ(ScanTrackHeader(other, "rot", "", "", ""), CString("###"));
-
-  CString log = WriteFile(folder, "d.log", CrLf({"", "03/03/10 04:52:24 N35.4653789 E139.4108064", "x"}));
-  TrackHeader header = ScanTrackHeaderFields(log, "log", "Tokyo", "ログ1", "OrbisRD");
-  EXPECT_EQ(header.start, "N35.4653789 E139.4108064");
-  EXPECT_EQ(header.firstLogLine, "03/03/10 04:52:24 N35.4653789 E139.4108064");
-
-  EXPECT_EQ(ScanTrackHeader(PathIn(folder, "missing.trk"), "trk", "d", "n", "f"), CString("#d#n#f"));
-}
-
-TEST(SummarizeTrack, TrkSplitsDateFromStartAndNamesSystemHeadingsByFile) {
-  TempDir folder;
-  CString path = WriteFile(folder, "Takao.TRK", TrkWithSectionHeadings());
-  TrackSummary summary = SummarizeTrack(path, 0, 3, TrackDialogKind::Select);
-  ASSERT_EQ(summary.outcome, Outcome::Shown);
-  EXPECT_EQ(summary.type, "trk");
-  EXPECT_EQ(summary.name, "takao");
-  EXPECT_EQ(summary.datum, "WGS");
-  EXPECT_EQ(summary.format, "DMM");
-  EXPECT_EQ(summary.date, "10-MAR-03 04:52:24");
-  EXPECT_EQ(summary.start, "N3546.89620 E13941.13440");
-  EXPECT_EQ(summary.numberText, "  No=1/3");
-
-  // The update dialog keeps the heading as the name.
-  EXPECT_EQ(SummarizeTrack(path, 0, 3, TrackDialogKind::Update).name, " COORDINATE SYSTEM");
-
-  // A "system" name in a file name without "." falls back to the default name;
-  // number -1 (not in the table) counts from 0.
-  CString noDot = WriteFile(folder, "sub/trkfile", CrLf({"H  System"}));
-  TrackSummary unnamed = SummarizeTrack(noDot, -1, 7, TrackDialogKind::Select);
-  EXPECT_EQ(unnamed.name, "トラック0");
-  EXPECT_EQ(unnamed.numberText, "  No=0/7");
-  EXPECT_EQ(unnamed.start, "");
-  EXPECT_EQ(unnamed.date, "");
-}
-
-TEST(SummarizeTrack, FormatsOfTheOtherTypes) {
-  TempDir folder;
-  CString gdb = WriteFile(folder, "a.gdb", CrLf({"#T GPSトラック", "#D WGS 84", "U  LAT LON DM", kPointLine}));
-  TrackSummary track = SummarizeTrack(gdb, 4, 5, TrackDialogKind::Select);
-  EXPECT_EQ(track.name, "トラック5");
-  EXPECT_EQ(track.datum, "WGS 84");
-  EXPECT_EQ(track.start, "N3546.89620 E13941.13440");
-
-  CString pot = WriteFile(folder, 
-      "a.pot", CrLf({"DAT=WGS84", "ORD=POI/tex=/ido=+35.27.39.5/kei=139.36.38.8/adr=1/alt=+0043/col=12/"
-                                  "pda=10-MAR-03/pti=04:52:24"}));
-  TrackSummary points = SummarizeTrack(pot, 1, 2, TrackDialogKind::Select);
-  EXPECT_EQ(points.name, "POTﾄﾗｯｸ2");
-  EXPECT_EQ(points.datum, "WGS-84");
-  EXPECT_EQ(points.format, "D'M'S");
-  EXPECT_EQ(points.start, "35.27.39,139.36.38");
-  EXPECT_EQ(points.date, "10-MAR-03");
-  // No point line: the start stays empty (no lone ",").
-  EXPECT_EQ(SummarizeTrack(WriteFile(folder, "b.pot", "DAT=WGS\r\n"), 0, 1, TrackDialogKind::Update).start, "");
-
-  CString log = WriteFile(folder, "a.log", CrLf({"03/03/10 04:52:24 N35.4653789 E139.4108064"}));
-  TrackSummary logged = SummarizeTrack(log, 0, 1, TrackDialogKind::Select);
-  EXPECT_EQ(logged.start, "N35.4653789 E139.4108064");
-  EXPECT_EQ(logged.date, "03/03/10 04:52:24");
-  EXPECT_EQ(logged.datum, "Tokyo");
-  EXPECT_EQ(logged.format, "OrbisRD");
-
-  CString route = WriteFile(folder, "a.rot", CrLf({"145", "146"}));
-  TrackSummary routed = SummarizeTrack(route, 0, 1, TrackDialogKind::Select);
-  EXPECT_EQ(routed.start, "");
-  EXPECT_EQ(routed.date, "");
-  EXPECT_EQ(routed.name, "ルート1");
-}
-
-TEST(SummarizeTrack, HashInStartShiftsTheFieldsAfterIt) {
-  TempDir folder;
-  CString path = WriteFile(folder, "a.trk", CrLf({"U  LAT LON DM", "T  N35#46 E139 x"}));
-  TrackSummary summary = SummarizeTrack(path, 0, 1, TrackDialogKind::Select);
-  EXPECT_EQ(summary.datum, "46 E139 x");
-  EXPECT_EQ(summary.name, "トラック1");  // the datum field moved into the name
-  EXPECT_EQ(summary.format, "#DMM");
-}
-
-TEST(SummarizeTrack, NoPathAndUnreadableFiles) {
-  TempDir folder;
-  EXPECT_EQ(SummarizeTrack("", 0, 0, TrackDialogKind::Select).outcome, Outcome::NoPath);
-  EXPECT_EQ(SummarizeTrack(PathIn(folder, "gone.trk"), 0, 0, TrackDialogKind::Select).outcome,
-            Outcome::Unreadable);
+  EXPECT_EQ(SummarizeTrack("", 0, 0, kSelect).outcome, Outcome::NoPath);
+  EXPECT_EQ(SummarizeTrack(PathIn(folder, "gone.trk"), 0, 0, kSelect).outcome, Outcome::Unreadable);
   std::filesystem::create_directories(folder.path() / "dir.trk");
-  EXPECT_EQ(SummarizeTrack(PathIn(folder, "dir.trk"), 0, 0, TrackDialogKind::Select).outcome,
-            Outcome::Unreadable);
-}
+  EXPECT_EQ(SummarizeTrack(PathIn(folder, "dir.trk"), 0, 0, kSelect).outcome, Outcome::Unreadable);
 
-TEST(SummarizeTrack, HostileFilesReadWithoutHarm) {
-  TempDir folder;
   std::string binary(100000, '\0');
   for (size_t i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>(i * 131 % 256);
-  EXPECT_EQ(SummarizeTrack(WriteFile(folder, "bin.trk", binary), 0, 1, TrackDialogKind::Select).outcome,
-            Outcome::Shown);
-
-  // A long line is cut at the limit; what follows it on the same line is not
-  // taken for further lines (no second name line from the tail).
-  std::string longName = "H " + std::string(300, 'n') + " H tail";
-  CString longLines = WriteFile(folder, "long.trk", longName + "\r\n" + kPointLine + "\r\n");
-  TrackSummary summary = SummarizeTrack(longLines, 0, 1, TrackDialogKind::Select);
-  EXPECT_EQ(summary.name, CString(std::string(197, 'n')));
-  EXPECT_EQ(summary.start, CString(kPointLine).Mid(3));  // no format line: start kept whole
-
-  // LF alone ends lines too; a truncated last line still counts.
-  CString unixLines = WriteFile(folder, "lf.trk", std::string("U  LAT LON DMS\nT  N1 E2 d t"));
-  TrackSummary truncated = SummarizeTrack(unixLines, 0, 1, TrackDialogKind::Select);
-  EXPECT_EQ(truncated.format, "DMS");
-  EXPECT_EQ(truncated.start, "N1 E2");
-  EXPECT_EQ(truncated.date, "d t");
-
-  // CR alone does not end a line: the whole file is one (cut) line.
-  CString crOnly = WriteFile(folder, "cr.trk", std::string("U  LAT LON DMS\rT  N1 E2 d t\r"));
-  EXPECT_EQ(SummarizeTrack(crOnly, 0, 1, TrackDialogKind::Select).format, "DMS");
+  EXPECT_EQ(SummarizeTrack(WriteFile(folder, "bin.trk", binary), 0, 1, kSelect).outcome, Outcome::Shown);
+  // A long line is cut at the limit; its tail is not read as a second name line.
+  CString longName = WriteFile(folder, "long.trk", "H " + std::string(300, 'n') + " H tail\r\n" POINT);
+  EXPECT_EQ(SummarizeTrack(longName, 0, 1, kSelect).name, CString(std::string(197, 'n')));
+  // CR alone ends no line: the whole file is one cut line.
+  CString crOnly = WriteFile(folder, "cr.trk", "U  LAT LON DMS\rT  N1 E2 d t\r");
+  EXPECT_EQ(SummarizeTrack(crOnly, 0, 1, kSelect).format, "DMS");
 }
 
-TEST(TrackPointLines, TrkReadsFieldsAndWritesThemBack) {
-  TrackPoint point = ReadTrackPoint("trk", kPointLine);
-  EXPECT_EQ(point.latitude, "3546.89620");
-  EXPECT_EQ(point.longitude, "13941.13440");
-  EXPECT_EQ(point.date, "10-MAR-03");
-  EXPECT_EQ(point.time, "04:52:24");
-  EXPECT_EQ(point.altitude, "00043");
-  EXPECT_EQ(WriteTrackPoint("trk", point), kPointLine);
+struct PointCase {
+  const char* type;
+  const char* line;
+  TrackPoint point;
+};
 
-  // Up to nine blanks before the altitude are skipped; ten mean no altitude.
-  const std::string fields = "T  N1 E2 d t ";
-  EXPECT_EQ(ReadTrackPoint("trk", fields + std::string(9, ' ') + "7 x").altitude, "7");
-  EXPECT_EQ(ReadTrackPoint("trk", fields + std::string(10, ' ') + "7").altitude, "");
-  TrackPoint shortLine = ReadTrackPoint("trk", "T  N35");
-  EXPECT_EQ(shortLine.latitude, "35");
-  EXPECT_EQ(shortLine.longitude, "");
-  EXPECT_EQ(shortLine.altitude, "");
-}
-
-TEST(TrackPointLines, PotKeepsExactlyOneAltitudeSign) {
-  const char* line = "ORD=POI/tex=/ido=+35.27.39.5/kei=139.36.38.8/adr=1/alt=-0012/col=12/pda=10-MAR-03/pti=04:52:24 x";
-  TrackPoint point = ReadTrackPoint("pot", line);
-  EXPECT_EQ(point.latitude, "+35.27.39.5");
-  EXPECT_EQ(point.longitude, "139.36.38.8");
-  EXPECT_EQ(point.altitude, "-0012");
-  EXPECT_EQ(point.date, "10-MAR-03");
-  EXPECT_EQ(point.time, "04:52:24");
-  EXPECT_EQ(WriteTrackPoint("pot", point),
-            "ORD=POI/tex=/ido=+35.27.39.5/kei=139.36.38.8/adr=1/alt=-0012/col=12/pda=10-MAR-03/pti=04:52:24");
-  point.altitude = "43";
-  EXPECT_EQ(ReadTrackPoint("pot", WriteTrackPoint("pot", point)).altitude, "+43");
-  EXPECT_EQ(ReadTrackPoint("pot", "no marker here"), TrackPoint{});
-}
-
-TEST(TrackPointLines, RouteVariantsAndLogColumns) {
-  TrackPoint four = ReadTrackPoint("rot", "E139.36.38\tN35.27.39");
-  EXPECT_EQ(four.variant, "Ⅳ");
-  EXPECT_EQ(four.longitude, "139.36.38");
-  EXPECT_EQ(four.latitude, "35.27.39");
-  EXPECT_EQ(four.prefix, "");
-  EXPECT_EQ(WriteTrackPoint("rot", four), "E139.36.38\tN35.27.39");
-
-  TrackPoint one = ReadTrackPoint("rot", "14400135.27.39,139.36.38");
-  EXPECT_EQ(one.variant, "Ⅰ");
-  EXPECT_EQ(one.prefix, "144001");
-  EXPECT_EQ(one.latitude, "35.27.39");
-  EXPECT_EQ(one.longitude, "139.36.38");
-  EXPECT_EQ(WriteTrackPoint("rot", one), "14400135.27.39,139.36.38");
-
-  const char* logLine = "03/03/10 04:52:24 N35.4653789 E139.4108064";
-  TrackPoint logged = ReadTrackPoint("log", logLine);
-  EXPECT_EQ(logged.date, "03/03/10");
-  EXPECT_EQ(logged.time, "04:52:24");
-  EXPECT_EQ(logged.latitude, "35.4653789");
-  EXPECT_EQ(logged.longitude, "139.4108064");
-  EXPECT_EQ(WriteTrackPoint("log", logged), logLine);
+TEST(TrackPointLines, ReadersAndWritersOfEveryType) {
+  const PointCase cases[] = {
+      {"trk", POINT, {"3546.89620", "13941.13440", "10-MAR-03", "04:52:24", "00043", "", ""}},
+      {"pot", POT_POINT, {"+35.27.39.5", "139.36.38.8", "10-MAR-03", "04:52:24", "+0043", "", ""}},
+      {"pot", "ORD=POI/tex=/ido=1/kei=2/adr=1/alt=-12/col=12/pda=d/pti=t", {"1", "2", "d", "t", "-12", "", ""}},
+      {"rot", "E139.36.38\tN35.27.39", {"35.27.39", "139.36.38", "", "", "", "Ⅳ", ""}},
+      {"rot", "14400135.27.39,139.36.38", {"35.27.39", "139.36.38", "", "", "", "Ⅰ", "144001"}},
+      {"log", "03/03/10 04:52:24 N35.4653789 E139.4108064", {"35.4653789", "139.4108064", "03/03/10", "04:52:24", "", "", ""}},
+  };
+  for (const PointCase& c : cases) {
+    SCOPED_TRACE(c.line);
+    TrackPoint point = ReadTrackPoint(c.type, c.line);
+    EXPECT_EQ(point, c.point);
+    EXPECT_EQ(WriteTrackPoint(c.type, point), c.line);
+    EXPECT_EQ(RewriteTrackPoint(c.type, point, point), "");
+  }
+  // The "pot" writer adds a "+" only to an altitude without a sign.
+  TrackPoint edited = ReadTrackPoint("pot", POT_POINT);
+  edited.altitude = "43";
+  EXPECT_EQ(ReadTrackPoint("pot", RewriteTrackPoint("pot", ReadTrackPoint("pot", POT_POINT), edited)).altitude, "+43");
+  // Up to nine blanks before a "trk" altitude are skipped; ten mean none.
+  EXPECT_EQ(ReadTrackPoint("trk", "T  N1 E2 d t " + std::string(9, ' ') + "7 x").altitude, "7");
+  EXPECT_EQ(ReadTrackPoint("trk", "T  N1 E2 d t " + std::string(10, ' ') + "7").altitude, "");
+  EXPECT_EQ(ReadTrackPoint("trk", "T  N35").longitude, "");
   EXPECT_EQ(ReadTrackPoint("log", "03/03").time, "");
-  EXPECT_EQ(WriteTrackPoint("gdb", logged), "");
-}
-
-TEST(TrackPointLines, RewriteOnlyWhenAFieldChanged) {
-  TrackPoint read = ReadTrackPoint("trk", kPointLine);
-  EXPECT_EQ(RewriteTrackPoint("trk", read, read), "");
-  TrackPoint edited = read;
-  edited.altitude = "00050";
-  EXPECT_EQ(RewriteTrackPoint("trk", read, edited), "T  N3546.89620 E13941.13440 10-MAR-03 04:52:24 00050");
+  EXPECT_EQ(ReadTrackPoint("pot", "no marker"), TrackPoint{});
+  EXPECT_EQ(WriteTrackPoint("gdb", edited), "");
 }
 
 TEST(TrackPointLines, EditorLabels) {
-  EXPECT_EQ(PointEditorLabelsFor("trk", 2).fileLabel, "書式:TRK");
-  EXPECT_EQ(PointEditorLabelsFor("trk", 2).notationLabel, "形式:DM");
-  EXPECT_EQ(PointEditorLabelsFor("pot", 4).fileLabel, "書式:POT");
-  EXPECT_EQ(PointEditorLabelsFor("pot", 4).notationLabel, "D'M'S");
-  EXPECT_EQ(PointEditorLabelsFor("pot", 3).notationLabel, "形式:DMS");
-  EXPECT_EQ(PointEditorLabelsFor("trk", 1).notationLabel, "形式:DEG");
-  EXPECT_EQ(PointEditorLabelsFor("rot", 1).fileLabel, "RouteFan");
-  EXPECT_EQ(PointEditorLabelsFor("log", 1).fileLabel, "KartPro");
-  EXPECT_EQ(PointEditorLabelsFor("log", 1).notationLabel, "");
+  auto labels = [](const char* type, int code) {
+    PointEditorLabels l = PointEditorLabelsFor(type, code);
+    return l.fileLabel.str() + "/" + l.notationLabel.str();
+  };
+  EXPECT_EQ(labels("trk", 0), CString("書式:TRK/形式:DMS").str());
+  EXPECT_EQ(labels("trk", 1), CString("書式:TRK/形式:DEG").str());
+  EXPECT_EQ(labels("pot", 2), CString("書式:POT/形式:DM").str());
+  EXPECT_EQ(labels("pot", 4), CString("書式:POT/D'M'S").str());
+  EXPECT_EQ(labels("pot", 3), CString("書式:POT/形式:DMS").str());
+  EXPECT_EQ(labels("rot", 1), "RouteFan/");
+  EXPECT_EQ(labels("log", 1), "KartPro/");
 }
 
 }  // namespace
