@@ -1,0 +1,41 @@
+// Changes to the colour schemes in the data directory: updating a scheme file,
+// registering a new scheme, deleting one with the renumbering of the files after
+// it. Each change is done completely or not at all: after a failure every file
+// is as it was and `failedPath` names the file that could not be written,
+// renamed or removed, for the file-error report.
+#pragma once
+
+#include <vector>
+
+#include "dialogs/appearance/color_scheme_files.h"
+#include "platform/cstring.h"
+
+namespace topodlg {
+
+// The file of the scheme listed at a position: "Orbis%d.plt" numbered position + 1.
+CString NumberedSchemeFile(int number);
+
+// Rewrites a scheme file whole (a missing file is created, so an edit is never
+// lost because the file went away behind the dialog's back).
+bool SaveSchemeFile(const CString& path, const CString& name, const SwatchColours& colours);
+
+// The file name for a new scheme: "Orbis%d.plt" numbered one past the count of
+// listed files whose name contains "orbis". When that name is listed already or
+// a file of that name exists (an index edited by hand), the next number that is
+// neither is taken instead, so a registration never overwrites another scheme.
+CString NewSchemeFileName(const CString& dataDir, const std::vector<SchemeEntry>& schemes);
+
+// Writes the new scheme's file (create mode) and appends its line to the index,
+// creating the index when it is missing (a first registration in an empty data
+// directory). When the append fails, the new file is removed again.
+bool RegisterScheme(const CString& dataDir, const SchemeEntry& scheme, const SwatchColours& colours,
+                    CString& failedPath);
+
+// Deletes the scheme at `position` of `schemes`: removes its file, renames the
+// file of each later scheme at position i from number i + 1 to number i, and
+// rewrites the index whole with the remaining schemes. On success `schemes`
+// holds the remaining schemes with their new file names.
+bool DeleteScheme(const CString& dataDir, std::vector<SchemeEntry>& schemes, int position,
+                  CString& failedPath);
+
+}  // namespace topodlg

@@ -1,0 +1,118 @@
+#include "dialogs/appearance/color_scheme_store.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "tests/unit/temp_folder.h"
+
+namespace topodlg {
+namespace {
+
+class SchemeStore : public ::testing::Test {
+ protected:
+  // Three schemes in Orbis1..3, each file holding its own number.
+  std::vector<SchemeEntry> WriteThree() {
+    m_dir.Write("PlttFile.dat", "a$Orbis1.plt\r\nb$Orbis2.plt\r\nc$Orbis3.plt\r\n");
+    for (int i = 1; i <= 3; ++i) m_dir.Write("Orbis" + std::to_string(i) + ".plt", "file " + std::to_string(i));
+    return ReadSchemeIndex(m_dir.Library() + "PlttFile.dat");
+  }
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(m_dir.path()))
+      names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  TempFolder m_dir;
+  CString m_failed;
+};
+
+TEST_F(SchemeStore, RegistrationCreatesAMissingIndex) {
+  const SchemeEntry scheme{"新しい配色", NewSchemeFileName(m_dir.Library(), {})};
+  EXPECT_EQ(scheme.file, "Orbis1.plt");
+  ASSERT_TRUE(RegisterScheme(m_dir.Library(), scheme, NewSchemeColours(), m_failed));
+  EXPECT_EQ(m_dir.Read("PlttFile.dat"), "新しい配色$Orbis1.plt\r\n");
+  EXPECT_EQ(m_dir.Read("Orbis1.plt"),
+            FormatSchemeFile("新しい配色", m_dir.Library() + "Orbis1.plt", NewSchemeColours()));
+
+  // A last line left without its line break by hand stays a line of its own.
+  m_dir.Write("PlttFile.dat", "a$mine.plt");
+  ASSERT_TRUE(RegisterScheme(m_dir.Library(), {"b", "Orbis2.plt"}, NewSchemeColours(), m_failed));
+  EXPECT_EQ(m_dir.Read("PlttFile.dat"), "a$mine.plt\r\nb$Orbis2.plt\r\n");
+}
+
+TEST_F(SchemeStore, NewFileNameNeverTakesAFileInUse) {
+  const std::vector<SchemeEntry> mine{{"x", "mine.plt"}};
+  EXPECT_EQ(NewSchemeFileName(m_dir.Library(), mine), "Orbis1.plt");
+  // A line removed from the index by hand: two "orbis" files, but number 3 is listed.
+  const std::vector<SchemeEntry> gap{{"a", "orbis1.plt"}, {"c", "ORBIS3.PLT"}};
+  EXPECT_EQ(NewSchemeFileName(m_dir.Library(), gap), "Orbis4.plt");
+  m_dir.Write("Orbis4.plt", "unlisted");
+  EXPECT_EQ(NewSchemeFileName(m_dir.Library(), gap), "Orbis5.plt");
+}
+
+TEST_F(SchemeStore, FailedIndexAppendTakesTheNewFileBack) {
+  std::filesystem::create_directory(m_dir.path() / "PlttFile.dat");
+  EXPECT_FALSE(RegisterScheme(m_dir.Library(), {"n", "Orbis1.plt"}, NewSchemeColours(), m_failed));
+  EXPECT_EQ(m_failed, m_dir.Library() + "PlttFile.dat");
+  EXPECT_FALSE(m_dir.Exists("Orbis1.plt"));
+}
+
+TEST_F(SchemeStore, DeletionRenumbersTheLaterFiles) {
+  auto schemes = WriteThree();
+  ASSERT_TRUE(DeleteScheme(m_dir.Library(), schemes, 0, m_failed));
+  EXPECT_EQ(m_dir.Read("PlttFile.dat"), "b$Orbis1.plt\r\nc$Orbis2.plt\r\n");
+  EXPECT_EQ(m_dir.Read("Orbis1.plt"), "file 2");
+  EXPECT_EQ(m_dir.Read("Orbis2.plt"), "file 3");
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Orbis1.plt", "Orbis2.plt", "PlttFile.dat"}));
+  ASSERT_EQ(schemes.size(), 2u);
+  EXPECT_EQ(schemes[1].name, "c");
+  EXPECT_EQ(schemes[1].file, "Orbis2.plt");
+
+  ASSERT_TRUE(DeleteScheme(m_dir.Library(), schemes, 1, m_failed));
+  EXPECT_EQ(m_dir.Read("PlttFile.dat"), "b$Orbis1.plt\r\n");
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Orbis1.plt", "PlttFile.dat"}));
+}
+
+TEST_F(SchemeStore, FailedDeletionLeavesEveryFileAsItWas) {
+  auto schemes = WriteThree();
+  const auto before = schemes;
+  std::filesystem::remove(m_dir.path() / "Orbis3.plt");
+  EXPECT_FALSE(DeleteScheme(m_dir.Library(), schemes, 0, m_failed));
+  EXPECT_EQ(m_failed, m_dir.Library() + "Orbis3.plt");
+  EXPECT_EQ(m_dir.Read("Orbis1.plt"), "file 1");
+  EXPECT_EQ(m_dir.Read("Orbis2.plt"), "file 2");
+  EXPECT_EQ(m_dir.Read("PlttFile.dat"), "a$Orbis1.plt\r\nb$Orbis2.plt\r\nc$Orbis3.plt\r\n");
+  EXPECT_EQ(schemes.size(), before.size());
+
+  // The file to delete is missing: nothing is touched either.
+  std::filesystem::remove(m_dir.path() / "Orbis1.plt");
+  EXPECT_FALSE(DeleteScheme(m_dir.Library(), schemes, 0, m_failed));
+  EXPECT_EQ(m_failed, m_dir.Library() + "Orbis1.plt");
+  EXPECT_EQ(m_dir.Read("Orbis2.plt"), "file 2");
+}
+
+TEST_F(SchemeStore, DeletionPutsTheFilesBackWhenTheIndexCannotBeWritten) {
+  auto schemes = WriteThree();
+  std::filesystem::remove(m_dir.path() / "PlttFile.dat");
+  std::filesystem::create_directory(m_dir.path() / "PlttFile.dat");
+  EXPECT_FALSE(DeleteScheme(m_dir.Library(), schemes, 1, m_failed));
+  EXPECT_EQ(m_failed, m_dir.Library() + "PlttFile.dat");
+  EXPECT_EQ(m_dir.Read("Orbis2.plt"), "file 2");
+  EXPECT_EQ(m_dir.Read("Orbis3.plt"), "file 3");
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Orbis1.plt", "Orbis2.plt", "Orbis3.plt", "PlttFile.dat"}));
+}
+
+TEST_F(SchemeStore, UpdateReplacesTheFileWhole) {
+  m_dir.Write("Orbis1.plt", std::string(4000, 'x'));
+  SwatchColours colours = NewSchemeColours();
+  colours[5] = RGB(1, 2, 3);
+  ASSERT_TRUE(SaveSchemeFile(m_dir.Library() + "Orbis1.plt", "a", colours));
+  EXPECT_EQ(m_dir.Read("Orbis1.plt"), FormatSchemeFile("a", m_dir.Library() + "Orbis1.plt", colours));
+}
+
+}  // namespace
+}  // namespace topodlg
