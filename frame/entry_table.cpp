@@ -37,7 +37,7 @@ const std::vector<EntryInfo>& EntryFunctions() {
       {"OnDlgLndMk", "iiissss", ResultKind::Str, nullptr},
       {"OnDlgRegistLandMark", "issssssssssssss", ResultKind::Str, nullptr},
       {"OnDlgDstDr", "iiiisssssss", ResultKind::Str, nullptr},
-      {"OnDlgClSet", "iiiss", ResultKind::Str, nullptr},
+      TOPODLG_ENTRY(OnDlgClSet),
       {"OnDlgMapType", "iiiiiiiiis", ResultKind::Str, nullptr},
       TOPODLG_ENTRY(OnDlgOvlyF),
       {"OnDlgSystm", "iiiiiiiiiiiiiiiiiiisssssssssssssssssssssssssssii", ResultKind::Str, nullptr},

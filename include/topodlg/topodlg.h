@@ -38,4 +38,8 @@ topodlg::CString OnDlgPoint(int packed, int count, int symbolSize, topodlg::CStr
 topodlg::CString OnDlgOvlyF(topodlg::CString currentFile, topodlg::CString listKind, topodlg::CString editorPath, topodlg::CString dataDirectory);
 topodlg::CString OnDlgOvlp(int finish, topodlg::CString latitude, topodlg::CString longitude);
 
+// Map appearance.
+topodlg::CString OnDlgClSet(int position, int lakeColour, int backgroundColour, topodlg::CString dataDir,
+                            topodlg::CString editorProgram);
+
 }  // extern "C"

@@ -4,7 +4,8 @@
 
 #include <filesystem>
 
-#include "tests/unit/temp_folder.h"
+#include "platform/text_file.h"
+#include "tests/support/topodlg_run.h"
 
 namespace topodlg {
 namespace {
@@ -13,8 +14,8 @@ namespace fs = std::filesystem;
 
 class SchemeFiles : public ::testing::Test {
  protected:
-  CString Write(const std::string& name, const std::string& bytes) { return m_dir.Write(name, bytes); }
-  TempFolder m_dir;
+  CString Write(const std::string& name, const std::string& bytes) { return CString(m_dir.Write(name, bytes).string()); }
+  test::TempDir m_dir;
 };
 
 TEST_F(SchemeFiles, IndexEndsAtFirstEmptyLineAndSplitsAtFirstDollar) {
@@ -27,7 +28,7 @@ TEST_F(SchemeFiles, IndexEndsAtFirstEmptyLineAndSplitsAtFirstDollar) {
   EXPECT_EQ(schemes[1].file, "b$c");
   EXPECT_EQ(schemes[2].name, "");
   EXPECT_EQ(schemes[2].file, "no-dollar.plt");
-  EXPECT_TRUE(ReadSchemeIndex(m_dir.Library() + "missing.dat").empty());
+  EXPECT_TRUE(ReadSchemeIndex(CString(m_dir.str() + "/missing.dat")).empty());
 }
 
 TEST_F(SchemeFiles, BadlyEditedIndexReadsWithinItsLimits) {
@@ -95,15 +96,17 @@ TEST(SchemeFormat, NewSchemeWritesSeaZeroAndTopLevelsOnly) {
 }
 
 TEST(SchemeFormat, SampleSchemesRoundTripByteForByte) {
-  const fs::path data = fs::path(__FILE__).parent_path() / "../../examples/data";
+  const fs::path data = fs::path(TOPODLG_SOURCE_DIR) / "examples/data";
   const auto schemes = ReadSchemeIndex(CString((data / "PlttFile.dat").string()));
   ASSERT_EQ(schemes.size(), 4u);
   for (const SchemeEntry& scheme : schemes) {
     const fs::path file = data / scheme.file.str();
     const auto lines = ReadSchemeFile(CString(file.string()));
     EXPECT_GE(lines.size(), 4u);
+    std::string bytes;
+    ASSERT_TRUE(ReadFileBytes(CString(file.string()), bytes));
     EXPECT_EQ(FormatSchemeFile(scheme.name, "D:\\MAPDATA\\" + scheme.file, SchemeSwatchColours(lines, false)),
-              TempFolder::ReadBytes(file))
+              bytes)
         << scheme.file.str();
   }
 }

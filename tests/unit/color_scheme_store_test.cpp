@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "tests/unit/temp_folder.h"
+#include "tests/support/topodlg_run.h"
 
 namespace topodlg {
 namespace {
@@ -16,7 +16,7 @@ class SchemeStore : public ::testing::Test {
   std::vector<SchemeEntry> WriteThree() {
     m_dir.Write("PlttFile.dat", "a$Orbis1.plt\r\nb$Orbis2.plt\r\nc$Orbis3.plt\r\n");
     for (int i = 1; i <= 3; ++i) m_dir.Write("Orbis" + std::to_string(i) + ".plt", "file " + std::to_string(i));
-    return ReadSchemeIndex(m_dir.Library() + "PlttFile.dat");
+    return ReadSchemeIndex(Data() + "PlttFile.dat");
   }
   std::vector<std::string> Names() const {
     std::vector<std::string> names;
@@ -26,44 +26,48 @@ class SchemeStore : public ::testing::Test {
     return names;
   }
 
-  TempFolder m_dir;
+  // The folder as a data directory, ending with its separator.
+  CString Data() const { return CString(m_dir.str() + "/"); }
+  bool Exists(const std::string& name) const { return std::filesystem::exists(m_dir.path() / name); }
+
+  test::TempDir m_dir;
   CString m_failed;
 };
 
 TEST_F(SchemeStore, RegistrationCreatesAMissingIndex) {
-  const SchemeEntry scheme{"新しい配色", NewSchemeFileName(m_dir.Library(), {})};
+  const SchemeEntry scheme{"新しい配色", NewSchemeFileName(Data(), {})};
   EXPECT_EQ(scheme.file, "Orbis1.plt");
-  ASSERT_TRUE(RegisterScheme(m_dir.Library(), scheme, NewSchemeColours(), m_failed));
+  ASSERT_TRUE(RegisterScheme(Data(), scheme, NewSchemeColours(), m_failed));
   EXPECT_EQ(m_dir.Read("PlttFile.dat"), "新しい配色$Orbis1.plt\r\n");
   EXPECT_EQ(m_dir.Read("Orbis1.plt"),
-            FormatSchemeFile("新しい配色", m_dir.Library() + "Orbis1.plt", NewSchemeColours()));
+            FormatSchemeFile("新しい配色", Data() + "Orbis1.plt", NewSchemeColours()));
 
   // A last line left without its line break by hand stays a line of its own.
   m_dir.Write("PlttFile.dat", "a$mine.plt");
-  ASSERT_TRUE(RegisterScheme(m_dir.Library(), {"b", "Orbis2.plt"}, NewSchemeColours(), m_failed));
+  ASSERT_TRUE(RegisterScheme(Data(), {"b", "Orbis2.plt"}, NewSchemeColours(), m_failed));
   EXPECT_EQ(m_dir.Read("PlttFile.dat"), "a$mine.plt\r\nb$Orbis2.plt\r\n");
 }
 
 TEST_F(SchemeStore, NewFileNameNeverTakesAFileInUse) {
   const std::vector<SchemeEntry> mine{{"x", "mine.plt"}};
-  EXPECT_EQ(NewSchemeFileName(m_dir.Library(), mine), "Orbis1.plt");
+  EXPECT_EQ(NewSchemeFileName(Data(), mine), "Orbis1.plt");
   // A line removed from the index by hand: two "orbis" files, but number 3 is listed.
   const std::vector<SchemeEntry> gap{{"a", "orbis1.plt"}, {"c", "ORBIS3.PLT"}};
-  EXPECT_EQ(NewSchemeFileName(m_dir.Library(), gap), "Orbis4.plt");
+  EXPECT_EQ(NewSchemeFileName(Data(), gap), "Orbis4.plt");
   m_dir.Write("Orbis4.plt", "unlisted");
-  EXPECT_EQ(NewSchemeFileName(m_dir.Library(), gap), "Orbis5.plt");
+  EXPECT_EQ(NewSchemeFileName(Data(), gap), "Orbis5.plt");
 }
 
 TEST_F(SchemeStore, FailedIndexAppendTakesTheNewFileBack) {
   std::filesystem::create_directory(m_dir.path() / "PlttFile.dat");
-  EXPECT_FALSE(RegisterScheme(m_dir.Library(), {"n", "Orbis1.plt"}, NewSchemeColours(), m_failed));
-  EXPECT_EQ(m_failed, m_dir.Library() + "PlttFile.dat");
-  EXPECT_FALSE(m_dir.Exists("Orbis1.plt"));
+  EXPECT_FALSE(RegisterScheme(Data(), {"n", "Orbis1.plt"}, NewSchemeColours(), m_failed));
+  EXPECT_EQ(m_failed, Data() + "PlttFile.dat");
+  EXPECT_FALSE(Exists("Orbis1.plt"));
 }
 
 TEST_F(SchemeStore, DeletionRenumbersTheLaterFiles) {
   auto schemes = WriteThree();
-  ASSERT_TRUE(DeleteScheme(m_dir.Library(), schemes, 0, m_failed));
+  ASSERT_TRUE(DeleteScheme(Data(), schemes, 0, m_failed));
   EXPECT_EQ(m_dir.Read("PlttFile.dat"), "b$Orbis1.plt\r\nc$Orbis2.plt\r\n");
   EXPECT_EQ(m_dir.Read("Orbis1.plt"), "file 2");
   EXPECT_EQ(m_dir.Read("Orbis2.plt"), "file 3");
@@ -72,7 +76,7 @@ TEST_F(SchemeStore, DeletionRenumbersTheLaterFiles) {
   EXPECT_EQ(schemes[1].name, "c");
   EXPECT_EQ(schemes[1].file, "Orbis2.plt");
 
-  ASSERT_TRUE(DeleteScheme(m_dir.Library(), schemes, 1, m_failed));
+  ASSERT_TRUE(DeleteScheme(Data(), schemes, 1, m_failed));
   EXPECT_EQ(m_dir.Read("PlttFile.dat"), "b$Orbis1.plt\r\n");
   EXPECT_EQ(Names(), (std::vector<std::string>{"Orbis1.plt", "PlttFile.dat"}));
 }
@@ -81,8 +85,8 @@ TEST_F(SchemeStore, FailedDeletionLeavesEveryFileAsItWas) {
   auto schemes = WriteThree();
   const auto before = schemes;
   std::filesystem::remove(m_dir.path() / "Orbis3.plt");
-  EXPECT_FALSE(DeleteScheme(m_dir.Library(), schemes, 0, m_failed));
-  EXPECT_EQ(m_failed, m_dir.Library() + "Orbis3.plt");
+  EXPECT_FALSE(DeleteScheme(Data(), schemes, 0, m_failed));
+  EXPECT_EQ(m_failed, Data() + "Orbis3.plt");
   EXPECT_EQ(m_dir.Read("Orbis1.plt"), "file 1");
   EXPECT_EQ(m_dir.Read("Orbis2.plt"), "file 2");
   EXPECT_EQ(m_dir.Read("PlttFile.dat"), "a$Orbis1.plt\r\nb$Orbis2.plt\r\nc$Orbis3.plt\r\n");
@@ -90,8 +94,8 @@ TEST_F(SchemeStore, FailedDeletionLeavesEveryFileAsItWas) {
 
   // The file to delete is missing: nothing is touched either.
   std::filesystem::remove(m_dir.path() / "Orbis1.plt");
-  EXPECT_FALSE(DeleteScheme(m_dir.Library(), schemes, 0, m_failed));
-  EXPECT_EQ(m_failed, m_dir.Library() + "Orbis1.plt");
+  EXPECT_FALSE(DeleteScheme(Data(), schemes, 0, m_failed));
+  EXPECT_EQ(m_failed, Data() + "Orbis1.plt");
   EXPECT_EQ(m_dir.Read("Orbis2.plt"), "file 2");
 }
 
@@ -99,8 +103,8 @@ TEST_F(SchemeStore, DeletionPutsTheFilesBackWhenTheIndexCannotBeWritten) {
   auto schemes = WriteThree();
   std::filesystem::remove(m_dir.path() / "PlttFile.dat");
   std::filesystem::create_directory(m_dir.path() / "PlttFile.dat");
-  EXPECT_FALSE(DeleteScheme(m_dir.Library(), schemes, 1, m_failed));
-  EXPECT_EQ(m_failed, m_dir.Library() + "PlttFile.dat");
+  EXPECT_FALSE(DeleteScheme(Data(), schemes, 1, m_failed));
+  EXPECT_EQ(m_failed, Data() + "PlttFile.dat");
   EXPECT_EQ(m_dir.Read("Orbis2.plt"), "file 2");
   EXPECT_EQ(m_dir.Read("Orbis3.plt"), "file 3");
   EXPECT_EQ(Names(), (std::vector<std::string>{"Orbis1.plt", "Orbis2.plt", "Orbis3.plt", "PlttFile.dat"}));
@@ -110,8 +114,8 @@ TEST_F(SchemeStore, UpdateReplacesTheFileWhole) {
   m_dir.Write("Orbis1.plt", std::string(4000, 'x'));
   SwatchColours colours = NewSchemeColours();
   colours[5] = RGB(1, 2, 3);
-  ASSERT_TRUE(SaveSchemeFile(m_dir.Library() + "Orbis1.plt", "a", colours));
-  EXPECT_EQ(m_dir.Read("Orbis1.plt"), FormatSchemeFile("a", m_dir.Library() + "Orbis1.plt", colours));
+  ASSERT_TRUE(SaveSchemeFile(Data() + "Orbis1.plt", "a", colours));
+  EXPECT_EQ(m_dir.Read("Orbis1.plt"), FormatSchemeFile("a", Data() + "Orbis1.plt", colours));
 }
 
 }  // namespace

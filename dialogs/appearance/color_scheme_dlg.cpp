@@ -1,0 +1,348 @@
+#include "dialogs/appearance/color_scheme_dlg.h"
+
+#include "dialogs/appearance/color_scheme_store.h"
+#include "frame/shared_routines.h"
+#include "include/topodlg/topodlg.h"
+#include "platform/module_state.h"
+
+namespace topodlg {
+namespace {
+
+enum Control : int {
+  kSchemeList = 1029,
+  kDeleteButton = 1032,
+  kEditButton = 1111,
+  kStatus = 1119,
+  kPreviewCheck = 1122,
+};
+
+// The swatch controls of C1..C13.
+constexpr std::array<int, kSwatchCount> kSwatchIds = {1017, 1018, 1019, 1020, 1021, 1022, 1023,
+                                                      1024, 1025, 1026, 1030, 1118, 1050};
+
+constexpr const char* kNewEntry = "新規登録";
+constexpr const char* kEditCaption = "編集";
+constexpr const char* kUpdateCaption = "更新";
+constexpr const char* kBlackHint = "中間の標高を無視する時は黒色を指定してください！";
+constexpr const char* kCountStatus = "配色の登録数=%d";
+constexpr const char* kAskUpdate = "現在選択中の配色を更新します！";
+constexpr const char* kAskRegister = "新規に配色を登録します！";
+constexpr const char* kAskName = "配色の名称を入力してください！";
+constexpr const char* kLimitReached = "配色は許容限度(30)まで登録されています！";
+constexpr const char* kNameTaken = "配色の名称を新規に入力してください！";
+constexpr const char* kAskDelete = "現在選択中の配色を削除します！";
+constexpr const char* kAskRegisterOnOk = "配色を登録しますか！";
+constexpr const char* kAskUpdateOnOk = "配色を更新しますか！";
+
+// Every question and notice of this dialog offers OK and Cancel.
+int Ask(const char* text) { return AfxMessageBox(text, MB_OKCANCEL | MB_ICONEXCLAMATION); }
+
+// A swatch's colour fills (0, 0)-(40, 17) inside a white border.
+constexpr CRect kSwatchFill = {0, 0, 40, 17};
+// The frame that marks the swatch being edited.
+constexpr CRect kSwatchFrame = {0, 0, 40, 16};
+
+}  // namespace
+
+CColorSchemeDlg::CColorSchemeDlg() : CDialog(kTemplateId) {
+  OnNotify(kSchemeList, CBN_SELCHANGE, [this] { OnSelectionChange(); });
+  for (int k = 0; k < kSwatchCount; ++k) OnClicked(kSwatchIds[k], [this, k] { OnSwatch(k); });
+  OnClicked(kPreviewCheck, [this] { OnPreviewCheck(); });
+  OnClicked(kEditButton, [this] { OnEditButton(); });
+  OnClicked(kDeleteButton, [this] { OnDeleteButton(); });
+}
+
+bool CColorSchemeDlg::IsNewEntry() const {
+  return !m_selectionCleared && m_newEntryPosition >= 0 && m_currentPosition == m_newEntryPosition;
+}
+
+// A position the host gives outside the list, like the list after a deletion,
+// names no scheme: the swatches show black and the scheme buttons do nothing.
+bool CColorSchemeDlg::IsListedScheme() const {
+  return !m_selectionCleared && m_currentPosition >= 0 && m_currentPosition < m_schemeCount;
+}
+
+std::vector<SchemeEntry> CColorSchemeDlg::ListedSchemes() const {
+  std::vector<SchemeEntry> schemes;
+  for (int i = 0; i < m_schemeCount; ++i) schemes.push_back({m_schemeNames[i], m_schemeFiles[i]});
+  return schemes;
+}
+
+void CColorSchemeDlg::ReadIndex() { StoreSchemes(ReadSchemeIndex(m_indexPath)); }
+
+// The file entry after the last scheme marks the free position, so that a
+// registration (also one after a deletion) takes the position right after them.
+void CColorSchemeDlg::StoreSchemes(const std::vector<SchemeEntry>& schemes) {
+  m_schemeNames.fill(CString());
+  m_schemeFiles.fill(CString());
+  m_schemeCount = static_cast<int>(schemes.size());
+  for (int i = 0; i < m_schemeCount; ++i) {
+    m_schemeNames[i] = schemes[i].name;
+    m_schemeFiles[i] = schemes[i].file;
+  }
+  m_schemeFiles[m_schemeCount] = kFreeSchemeFile;
+}
+
+// The list holds the schemes and, while fewer than 29 are registered, the
+// "新規登録" entry after them.
+void CColorSchemeDlg::FillList() {
+  CComboBox* list = GetDlgItem(kSchemeList);
+  list->ResetContent();
+  for (int i = 0; i < m_schemeCount; ++i) list->AddString(m_schemeNames[i]);
+  m_newEntryPosition = m_schemeCount < kMaxSchemes - 1 ? list->AddString(kNewEntry) : -1;
+}
+
+bool CColorSchemeDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  ReadIndex();
+  FillList();
+  GetDlgItem(kSchemeList)->SetCurSel(m_currentPosition);
+  SetDlgItemText(kStatus, CString::Formatted(kCountStatus, m_schemeCount));
+  // Opening on the "新規登録" entry is the same as choosing it.
+  if (IsNewEntry()) SetDlgItemText(kEditButton, kNewEntry);
+  return true;
+}
+
+void CColorSchemeDlg::LoadScheme(int position) {
+  std::vector<SchemeLine> lines;
+  if (position >= 0 && position < m_schemeCount) {
+    m_schemePath = m_dataDir + m_schemeFiles[position];
+    lines = ReadSchemeFile(m_schemePath);
+  }
+  m_swatches = SchemeSwatchColours(lines, m_preview == 1);
+  m_swatches[kSwatchLake] = m_lakeColour;
+  m_swatches[kSwatchBackground] = m_backgroundColour;
+  m_seaColour = m_swatches[0];
+}
+
+void CColorSchemeDlg::ShowNewEntry() {
+  for (int k = 0; k < kSwatchCount; ++k) {
+    if (IsSchemeSwatch(k)) m_swatches[k] = m_newSchemeColours[k];
+  }
+  SetDlgItemText(kEditButton, kNewEntry);
+}
+
+void CColorSchemeDlg::ClearPreview() {
+  if (m_preview == 0) return;
+  m_preview = 0;
+  CheckDlgButton(kPreviewCheck, 0);
+}
+
+// The scheme is read when the dialog is first shown, not before.
+void CColorSchemeDlg::OnPaint() {
+  if (!m_loaded) {
+    m_loaded = true;
+    if (IsNewEntry()) {
+      m_swatches[kSwatchLake] = m_lakeColour;
+      m_swatches[kSwatchBackground] = m_backgroundColour;
+      ShowNewEntry();
+    } else {
+      LoadScheme(m_currentPosition);
+    }
+  }
+  PaintSwatches();
+}
+
+void CColorSchemeDlg::PaintSwatches() {
+  for (int k = 0; k < kSwatchCount; ++k) {
+    CClientDC dc(GetDlgItem(kSwatchIds[k]));
+    dc.SelectObject(CPen(PS_SOLID, 1, RGB(255, 255, 255)));
+    dc.SelectObject(CBrush(m_swatches[k]));
+    dc.Rectangle(kSwatchFill.left, kSwatchFill.top, kSwatchFill.right, kSwatchFill.bottom);
+  }
+}
+
+// The frame is drawn over what each swatch shows, as on the screen, so the
+// swatch keeps its colour inside the frame.
+void CColorSchemeDlg::OutlineSwatches(int framed) {
+  for (int k = 0; k < kSwatchCount; ++k) {
+    CWnd* swatch = GetDlgItem(kSwatchIds[k]);
+    Drawing shown = swatch->LastDrawing().value_or(Drawing{});
+    Drawing* drawing = swatch->BeginDrawing();
+    *drawing = std::move(shown);
+    CDC dc(drawing);
+    dc.SelectObject(CPen(PS_SOLID, 1, k == framed ? RGB(0, 0, 0) : RGB(255, 255, 255)));
+    dc.SelectStockHollowBrush();
+    dc.Rectangle(kSwatchFrame.left, kSwatchFrame.top, kSwatchFrame.right, kSwatchFrame.bottom);
+  }
+}
+
+void CColorSchemeDlg::OnSelectionChange() {
+  m_currentPosition = GetDlgItem(kSchemeList)->GetCurSel();
+  m_selectionCleared = false;
+  ClearPreview();
+  if (IsNewEntry()) {
+    ShowNewEntry();
+  } else {
+    LoadScheme(m_currentPosition);
+    SetDlgItemText(kEditButton, kEditCaption);
+  }
+  Invalidate();
+}
+
+void CColorSchemeDlg::OnSwatch(int swatch) {
+  ClearPreview();
+  OutlineSwatches(swatch);
+  CColorDialog picker(m_swatches[swatch], CC_RGBINIT | CC_FULLOPEN, this);
+  if (picker.DoModal() != IDOK) return;
+  const COLORREF chosen = picker.GetColor();
+  if (IsNewEntry() && IsSchemeSwatch(swatch)) m_newSchemeColours[swatch] = chosen;
+  if (chosen == m_swatches[swatch]) return;
+  m_swatches[swatch] = chosen;
+  m_changeState = ChangeState::PaletteChangeD;
+  // Lakes and the background belong to the host, not to the scheme file.
+  if (swatch == kSwatchLake) {
+    m_lakeColour = chosen;
+    m_changeState = ChangeState::None;
+  } else if (swatch == kSwatchBackground) {
+    m_backgroundColour = chosen;
+    m_changeState = ChangeState::None;
+  }
+  SetDlgItemText(kEditButton, IsNewEntry() ? kNewEntry : kUpdateCaption);
+  SetDlgItemText(kStatus, kBlackHint);
+  Invalidate();
+}
+
+// The preview shows the colours the left-out (black) levels get on the map.
+void CColorSchemeDlg::OnPreviewCheck() {
+  if (!IsListedScheme()) {
+    CheckDlgButton(kPreviewCheck, 0);
+    return;
+  }
+  m_preview = m_preview == 0 ? 1 : 0;
+  CheckDlgButton(kPreviewCheck, m_preview);
+  LoadScheme(m_currentPosition);
+  Invalidate();
+}
+
+void CColorSchemeDlg::OnEditButton() {
+  if (IsNewEntry()) {
+    RegisterNewScheme();
+  } else if (!IsListedScheme()) {
+    return;
+  } else if (m_changeState != ChangeState::None) {
+    UpdateScheme();
+  } else {
+    RunEditorAndWait(m_editorProgram, m_schemePath);
+    // Show what the editor left, so that a later update cannot write the
+    // colours of before the edit over it.
+    LoadScheme(m_currentPosition);
+    Invalidate();
+  }
+}
+
+void CColorSchemeDlg::UpdateScheme() {
+  if (Ask(kAskUpdate) != IDOK) return;
+  const CString path = m_dataDir + m_schemeFiles[m_currentPosition];
+  if (!SaveSchemeFile(path, m_schemeNames[m_currentPosition], m_swatches)) {
+    AfxFileErrorBox(path);
+    return;
+  }
+  m_changeState = ChangeState::PaletteChangeF;
+  m_changedMark = true;
+}
+
+void CColorSchemeDlg::RegisterNewScheme() {
+  if (Ask(kAskRegister) != IDOK) return;
+  const CString name = GetDlgItem(kSchemeList)->GetWindowText();
+  // The name cannot change while the question is open: only Cancel leaves.
+  while (name.IsEmpty() || name == kNewEntry) {
+    if (Ask(kAskName) != IDOK) return;
+  }
+  int free = -1;
+  for (int i = 0; i < kMaxSchemes && free < 0; ++i) {
+    if (m_schemeFiles[i] == kFreeSchemeFile) free = i;
+  }
+  if (free < 0) {
+    Ask(kLimitReached);
+    return;
+  }
+  for (int i = 0; i < free; ++i) {
+    if (m_schemeNames[i] == name) {
+      Ask(kNameTaken);
+      return;
+    }
+  }
+  const SchemeEntry scheme{name, NewSchemeFileName(m_dataDir, ListedSchemes())};
+  CString failedPath;
+  if (!RegisterScheme(m_dataDir, scheme, m_swatches, failedPath)) {
+    AfxFileErrorBox(failedPath);
+    return;
+  }
+  // The list is read again from the index. The new scheme is an ordinary
+  // scheme from now on, selected and shown, and the "新規登録" entry follows
+  // the schemes again while there is room, so a further registration in the
+  // same call takes the next position.
+  ReadIndex();
+  FillList();
+  m_changeState = ChangeState::PaletteChangeF;
+  m_currentPosition = free;
+  GetDlgItem(kSchemeList)->SetCurSel(m_currentPosition);
+  LoadScheme(m_currentPosition);
+  SetDlgItemText(kEditButton, kEditCaption);
+  Invalidate();
+}
+
+void CColorSchemeDlg::OnDeleteButton() {
+  if (!IsListedScheme()) return;
+  if (Ask(kAskDelete) != IDOK) return;
+  std::vector<SchemeEntry> schemes = ListedSchemes();
+  CString failedPath;
+  if (!DeleteScheme(m_dataDir, schemes, m_currentPosition, failedPath)) {
+    AfxFileErrorBox(failedPath);
+    return;
+  }
+  StoreSchemes(schemes);
+  FillList();
+  m_selectionCleared = true;
+  m_changeState = ChangeState::PaletteChangeF;
+}
+
+void CColorSchemeDlg::OnOK() {
+  if (m_changeState == ChangeState::PaletteChangeD) {
+    bool proceed = false;
+    if (IsNewEntry()) {
+      proceed = Ask(kAskRegisterOnOk) == IDOK;
+    } else if (IsListedScheme()) {
+      m_changedMark = true;
+      proceed = Ask(kAskUpdateOnOk) == IDOK;
+    }
+    if (proceed) {
+      OnEditButton();
+    } else {
+      m_changeState = ChangeState::None;
+    }
+  }
+  EndDialog(IDOK);
+}
+
+void CColorSchemeDlg::OnCancel() {
+  m_changeState = ChangeState::None;
+  EndDialog(IDCANCEL);
+}
+
+CString CColorSchemeDlg::Result() const {
+  return CString::Formatted("%d %d %d %d %d %d %d %d %d %d", m_changedMark ? -m_currentPosition : m_currentPosition,
+                            GetRValue(m_seaColour), GetGValue(m_seaColour), GetBValue(m_seaColour),
+                            GetRValue(m_lakeColour), GetGValue(m_lakeColour), GetBValue(m_lakeColour),
+                            GetRValue(m_backgroundColour), GetGValue(m_backgroundColour),
+                            GetBValue(m_backgroundColour));
+}
+
+}  // namespace topodlg
+
+extern "C" topodlg::CString OnDlgClSet(int position, int lakeColour, int backgroundColour, topodlg::CString dataDir,
+                                       topodlg::CString editorProgram) {
+  using namespace topodlg;
+  AFX_MAINTAIN_STATE guard;
+  CString result;
+  CColorSchemeDlg dlg;
+  dlg.m_currentPosition = position;
+  dlg.m_lakeColour = static_cast<COLORREF>(lakeColour);
+  dlg.m_backgroundColour = static_cast<COLORREF>(backgroundColour);
+  dlg.m_dataDir = dataDir;
+  dlg.m_editorProgram = editorProgram;
+  dlg.m_indexPath = dataDir + kSchemeIndexName;
+  if (dlg.DoModal() == IDOK) result = dlg.Result();
+  return result;
+}

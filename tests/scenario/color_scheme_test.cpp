@@ -1,0 +1,233 @@
+// The colour scheme dialog driven through topodlg's scripted user, on a copy of
+// the sample data directory.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tests/support/topodlg_run.h"
+
+namespace topodlg::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Plain literals are code page 932 in this build; logs and scripts are UTF-8.
+std::string U8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+
+// The fill colour of a swatch's last drawing in a dump ("" when none).
+std::string Fill(const std::string& dump, int id) {
+  const auto at = dump.find("{\"id\":" + std::to_string(id) + ",");
+  const auto fill = dump.find("\"fill\":\"", at);
+  if (at == std::string::npos || fill == std::string::npos) return "";
+  return dump.substr(fill + 8, 7);
+}
+
+std::string Messages(const std::string& log) {
+  std::string texts;
+  for (const std::string& box : Events(log, "messagebox")) {
+    const auto at = box.find("\"text\":\"") + 8;
+    texts += box.substr(at, box.find('"', at) - at) + "\n";
+  }
+  return texts;
+}
+
+class ColorSchemeDialog : public ::testing::Test {
+ protected:
+  ColorSchemeDialog() {
+    for (const auto& f : fs::directory_iterator(fs::path(TOPODLG_SOURCE_DIR) / "examples/data"))
+      fs::copy_file(f.path(), m_data.path() / f.path().filename());
+  }
+  RunResult Run(const std::string& script, int position = 0, const std::string& editor = "/bin/true") {
+    return RunCli({"call", "OnDlgClSet", std::to_string(position), "16711680", "16777215", "D:\\", editor,
+                   "--drive", "D=" + m_data.str()},
+                  script);
+  }
+  std::string Read(const std::string& name) const { return m_data.Read(name); }
+
+  TempDir m_data;
+};
+
+TEST_F(ColorSchemeDialog, OpensOnTheHostsSchemeAndReturnsItsColours) {
+  RunResult r = Run("dump\nenter\n", 1);
+  ASSERT_EQ(r.exit, 0) << r.err;
+  EXPECT_EQ(r.out, "1 0 0 128 0 0 255 255 255 255\n");
+  const std::string dump = Events(r.log, "dump").at(0);
+  EXPECT_NE(dump.find(U8(u8R"("items":["標準","濃淡（緑）","寒色","地表（茶系）","新規登録"],"selected":1)")),
+            std::string::npos);
+  EXPECT_NE(dump.find(U8(u8"配色の登録数=4")), std::string::npos);
+  EXPECT_EQ(Fill(dump, 1017), "#000080");  // sea
+  EXPECT_EQ(Fill(dump, 1118), "#c8f0c8");  // 0 m
+  EXPECT_EQ(Fill(dump, 1018), "#000000");  // 100 m left out: black
+  EXPECT_EQ(Fill(dump, 1030), "#0000ff");  // lakes, from the host
+  EXPECT_EQ(Fill(dump, 1050), "#ffffff");  // background
+  EXPECT_NE(dump.find(R"("rect":[0,0,40,17],"color":"#ffffff")"), std::string::npos);
+
+  EXPECT_EQ(Run("escape\n").out, "\n");
+}
+
+TEST_F(ColorSchemeDialog, PreviewBlendsAcrossLeftOutLevelsUntilTheNextSelection) {
+  RunResult r = Run("click 1122\ndump\nselect 1029 2\ndump\nclick 1122\nclick 1017\ncolor cancel\ndump\nenter\n", 1);
+  ASSERT_EQ(r.exit, 0) << r.err;
+  const auto dumps = Events(r.log, "dump");
+  // 100 m (level 6) between 0 m (200 240 200, level 1) and 1,000 m (60 140 60, level 66).
+  EXPECT_EQ(Fill(dumps[0], 1018), "#bde8bd");
+  EXPECT_NE(dumps[0].find(R"("id":1122,"kind":"check","text":")"), std::string::npos);
+  EXPECT_NE(dumps[0].find(R"("checked":1)"), std::string::npos);
+  EXPECT_EQ(dumps[1].find(R"("checked":1)"), std::string::npos);  // cleared by the selection
+  // A swatch click clears the preview and frames the swatch over its colour.
+  EXPECT_EQ(dumps[2].find(R"("checked":1)"), std::string::npos);
+  EXPECT_NE(dumps[2].find(R"("fill":"#000060","hatch":null},{"op":"rect","rect":[0,0,40,16],"color":"#000000")"),
+            std::string::npos)
+      << dumps[2];
+  EXPECT_EQ(r.out, "2 0 0 96 0 0 255 255 255 255\n");
+}
+
+TEST_F(ColorSchemeDialog, UpdateRewritesTheSchemeAndMarksTheResult) {
+  RunResult r = Run("click 1021\ncolor 1 2 3\ndump\nclick 1111\nanswer ok\nenter\n", 2);
+  ASSERT_EQ(r.exit, 0) << r.err;
+  EXPECT_NE(Events(r.log, "dump")[0].find(U8(u8R"("id":1111,"kind":"button","text":"更新")")), std::string::npos);
+  EXPECT_EQ(Messages(r.log), U8(u8"現在選択中の配色を更新します！\n"));
+  EXPECT_EQ(r.out, "-2 0 0 96 0 0 255 255 255 255\n");
+  EXPECT_EQ(Read("Orbis3.plt"),
+            ";寒色  D:\\Orbis3.plt  \r\n"
+            "   0   0   0  96      （海域）  1:15\r\n"
+            "   1 150 220 220         0m\r\n"
+            " 100 120 200 220       100m\r\n"
+            " 500  90 160 210       500m\r\n"
+            "1000   1   2   3     1,000m\r\n"
+            "1500  60  90 180     1,500m\r\n"
+            "2000  80  80 160     2,000m\r\n"
+            "3000 140 140 200     3,000m\r\n"
+            "4000 240 240 255     4,000m\r\n");
+}
+
+TEST_F(ColorSchemeDialog, OkAsksAboutPendingEditsAndTheMarkStaysWhateverTheAnswer) {
+  const std::string before = Read("Orbis1.plt");
+  RunResult r = Run("click 1017\ncolor 9 9 9\nenter\nanswer cancel\n", 0);
+  EXPECT_EQ(Messages(r.log), U8(u8"配色を更新しますか！\n"));
+  EXPECT_EQ(r.out, "0 0 64 160 0 0 255 255 255 255\n");  // -0: the mark cannot show at 0
+  EXPECT_EQ(Read("Orbis1.plt"), before);
+
+  r = Run("click 1017\ncolor 9 9 9\nenter\nanswer ok\nanswer ok\n", 3);
+  EXPECT_EQ(Messages(r.log), U8(u8"配色を更新しますか！\n現在選択中の配色を更新します！\n"));
+  EXPECT_EQ(r.out, "-3 30 60 120 0 0 255 255 255 255\n");  // the sea as last loaded
+  EXPECT_NE(Read("Orbis4.plt").find("   0   9   9   9"), std::string::npos);
+}
+
+TEST_F(ColorSchemeDialog, LakeAndBackgroundAreTheHostsAndCancelPendingSchemeEdits) {
+  const std::string before = Read("Orbis1.plt");
+  RunResult r = Run("click 1020\ncolor 1 2 3\nclick 1030\ncolor 10 20 30\nclick 1050\ncolor 255 255 255\n"
+                    "click 1050\ncolor 40 50 60\nenter\n");
+  ASSERT_EQ(r.exit, 0) << r.err;
+  EXPECT_EQ(Messages(r.log), "");
+  EXPECT_EQ(r.out, "0 0 64 160 10 20 30 40 50 60\n");
+  EXPECT_EQ(Read("Orbis1.plt"), before);
+  EXPECT_EQ(Events(r.log, "colordialog")[2], R"({"event":"colordialog","initial":"#ffffff","answer":"#ffffff"})");
+}
+
+TEST_F(ColorSchemeDialog, EditorOpensTheSchemeAndTheDialogShowsWhatItLeft) {
+  m_data.Write("edit.sh", "printf '1000 255   0   0\\r\\n' >> \"$1\"\n");
+  RunResult r = Run("click 1111\ndump\nenter\n", 0, "/bin/sh " + m_data.str() + "/edit.sh");
+  ASSERT_EQ(r.exit, 0) << r.err;
+  const auto process = Events(r.log, "process").at(0);
+  EXPECT_NE(process.find("\"command\":\"/bin/sh " + m_data.str() + "/edit.sh D:\\\\Orbis1.plt\""),
+            std::string::npos)
+      << process;
+  EXPECT_NE(process.find("\"" + m_data.str() + "/Orbis1.plt\"]"), std::string::npos) << process;
+  EXPECT_EQ(Fill(Events(r.log, "dump")[0], 1021), "#ff0000");
+}
+
+TEST_F(ColorSchemeDialog, RegistrationWritesANewSchemeAndOffersTheNextOne) {
+  RunResult r = Run("select 1029 4\ndump\nclick 1026\ncolor 250 250 250\ntype 1029 \"" + U8(u8"新しい配色") +
+                    "\"\nclick 1111\nanswer ok\ndump\nenter\n");
+  ASSERT_EQ(r.exit, 0) << r.err;
+  const auto dumps = Events(r.log, "dump");
+  EXPECT_NE(dumps[0].find(U8(u8R"("id":1111,"kind":"button","text":"新規登録")")), std::string::npos);
+  EXPECT_EQ(Fill(dumps[0], 1017), "#0000ff");
+  EXPECT_EQ(Fill(dumps[0], 1026), "#ffffff");
+  EXPECT_EQ(Messages(r.log), U8(u8"新規に配色を登録します！\n"));
+  EXPECT_EQ(Read("Orbis5.plt"),
+            ";新しい配色  D:\\Orbis5.plt  \r\n"
+            "   0   0   0 255      （海域）  1:15\r\n"
+            "   1 255 255 255         0m\r\n"
+            "4000 250 250 250     4,000m\r\n");
+  EXPECT_EQ(Read("PlttFile.dat").substr(82), "新しい配色$Orbis5.plt\r\n");
+  EXPECT_NE(dumps[1].find(U8(u8R"("地表（茶系）","新しい配色","新規登録"],"selected":4)")), std::string::npos)
+      << dumps[1];
+  EXPECT_EQ(r.out, "4 0 0 255 0 0 255 255 255 255\n");
+}
+
+TEST_F(ColorSchemeDialog, RegistrationWantsANewNameAndRespectsTheLimit) {
+  RunResult r = Run("select 1029 4\ntype 1029 \"\"\nclick 1111\nanswer ok\nanswer ok\nanswer cancel\n"
+                    "type 1029 \"" + U8(u8"寒色") + "\"\nclick 1111\nanswer ok\nanswer cancel\nescape\n");
+  EXPECT_EQ(Messages(r.log), U8(u8"新規に配色を登録します！\n配色の名称を入力してください！\n"
+                                u8"配色の名称を入力してください！\n新規に配色を登録します！\n"
+                                u8"配色の名称を新規に入力してください！\n"));
+  EXPECT_FALSE(fs::exists(m_data.path() / "Orbis5.plt"));
+
+  // 28 schemes offer a registration; the 29th is the last one.
+  std::string index;
+  for (int i = 1; i <= 28; ++i) index += "s" + std::to_string(i) + "$Orbis" + std::to_string(i) + ".plt\r\n";
+  m_data.Write("PlttFile.dat", index);
+  r = Run("type 1029 n29\nclick 1111\nanswer ok\ndump\nenter\n", 28);
+  ASSERT_EQ(r.exit, 0) << r.err;
+  EXPECT_TRUE(fs::exists(m_data.path() / "Orbis29.plt"));
+  EXPECT_NE(Events(r.log, "dump")[0].find(R"("s28","n29"],"selected":28)"), std::string::npos);
+  r = Run("dump\nescape\n", 5);
+  EXPECT_NE(Events(r.log, "dump")[0].find(U8(u8R"("配色の登録数=29")")), std::string::npos);
+  EXPECT_NE(Events(r.log, "dump")[0].find(R"("s28","n29"],"selected":5)"), std::string::npos);
+}
+
+TEST_F(ColorSchemeDialog, RegistrationStartsAMissingIndex) {
+  fs::remove(m_data.path() / "PlttFile.dat");
+  RunResult r = Run("dump\ntype 1029 first\nclick 1111\nanswer ok\nenter\n");
+  ASSERT_EQ(r.exit, 0) << r.err;
+  EXPECT_NE(Events(r.log, "dump")[0].find(U8(u8R"("配色の登録数=0")")), std::string::npos);
+  // Orbis1.plt to Orbis4.plt exist, unlisted: the new scheme takes a fresh file.
+  EXPECT_EQ(Read("PlttFile.dat"), "first$Orbis5.plt\r\n");
+}
+
+TEST_F(ColorSchemeDialog, DeletionRenumbersTheFilesAndLeavesNoSelection) {
+  const std::string second = Read("Orbis2.plt");
+  RunResult r = Run("click 1032\nanswer ok\ndump\nclick 1032\nclick 1111\nenter\n", 0);
+  ASSERT_EQ(r.exit, 0) << r.err;
+  EXPECT_EQ(Messages(r.log), U8(u8"現在選択中の配色を削除します！\n"));
+  EXPECT_EQ(Read("Orbis1.plt"), second);
+  EXPECT_FALSE(fs::exists(m_data.path() / "Orbis4.plt"));
+  EXPECT_EQ(Read("PlttFile.dat"), "濃淡（緑）$Orbis1.plt\r\n寒色$Orbis2.plt\r\n地表（茶系）$Orbis3.plt\r\n");
+  const std::string dump = Events(r.log, "dump")[0];
+  EXPECT_NE(dump.find(U8(u8R"("items":["濃淡（緑）","寒色","地表（茶系）","新規登録"],"selected":-1)")),
+            std::string::npos);
+  EXPECT_EQ(Fill(dump, 1017), "#0040a0");  // the swatches keep their colours
+  EXPECT_TRUE(Events(r.log, "process").empty());
+  EXPECT_EQ(r.out, "0 0 64 160 0 0 255 255 255 255\n");
+}
+
+TEST_F(ColorSchemeDialog, FailedDeletionReportsTheFileAndChangesNothing) {
+  fs::remove(m_data.path() / "Orbis4.plt");
+  RunResult r = Run("click 1032\nanswer ok\nanswer ok\nescape\n", 1);
+  ASSERT_EQ(r.exit, 0) << r.err;
+  const auto boxes = Events(r.log, "messagebox");
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_NE(boxes[1].find("Orbis4.plt"), std::string::npos);
+  EXPECT_NE(boxes[1].find("\"buttons\":\"ok\",\"icon\":\"exclamation\""), std::string::npos);
+  EXPECT_TRUE(fs::exists(m_data.path() / "Orbis2.plt"));
+  EXPECT_EQ(Read("PlttFile.dat").size(), 82u);
+}
+
+TEST_F(ColorSchemeDialog, BadFilesAndPositionsNeverCrash) {
+  m_data.Write("Orbis1.plt", std::string("\x00\xff\x81\n;\n\n12\r\r\r", 12) + std::string(5000, '\x9f'));
+  m_data.Write("PlttFile.dat", "a$Orbis1.plt\nb$nothing.plt\n" + std::string(300, 'x'));
+  RunResult r = Run("dump\nclick 1122\nselect 1029 1\nclick 1122\ndump\nenter\n", 0);
+  ASSERT_EQ(r.exit, 0) << r.err;
+  EXPECT_EQ(Fill(Events(r.log, "dump")[1], 1017), "#000000");
+  for (int position : {-1, 7, 99}) {
+    r = Run("click 1111\nclick 1032\nclick 1122\ndump\nenter\n", position);
+    ASSERT_EQ(r.exit, 0) << r.err;
+    EXPECT_EQ(Messages(r.log), "");
+    EXPECT_EQ(r.out, std::to_string(position) + " 0 0 0 0 0 255 255 255 255\n");
+  }
+}
+
+}  // namespace
+}  // namespace topodlg::test
