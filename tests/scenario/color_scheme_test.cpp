@@ -11,9 +11,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Plain literals are code page 932 in this build; logs and scripts are UTF-8.
-std::string U8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
-
 // The fill colour of a swatch's last drawing in a dump ("" when none).
 std::string Fill(const std::string& dump, int id) {
   const auto at = dump.find("{\"id\":" + std::to_string(id) + ",");
