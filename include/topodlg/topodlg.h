@@ -41,5 +41,9 @@ topodlg::CString OnDlgOvlp(int finish, topodlg::CString latitude, topodlg::CStri
 // Map appearance.
 topodlg::CString OnDlgClSet(int position, int lakeColour, int backgroundColour, topodlg::CString dataDir,
                             topodlg::CString editorProgram);
+topodlg::CString OnDlgMapType(int highest, int lowest, int contourLines, int interval, int detail, int schemePosition,
+                              int method, int gradation, int reducedMode, topodlg::CString dataDir);
+topodlg::CString OnDlgHgtS(topodlg::CString flags);
+topodlg::CString OnDlgLowland(topodlg::CString values);
 
 }  // extern "C"

@@ -13,10 +13,9 @@ namespace fs = std::filesystem;
 
 // The fill colour of a swatch's last drawing in a dump ("" when none).
 std::string Fill(const std::string& dump, int id) {
-  const auto at = dump.find("{\"id\":" + std::to_string(id) + ",");
-  const auto fill = dump.find("\"fill\":\"", at);
-  if (at == std::string::npos || fill == std::string::npos) return "";
-  return dump.substr(fill + 8, 7);
+  const std::string control = DumpedControl(dump, id);
+  const auto fill = control.find("\"fill\":\"");
+  return fill == std::string::npos ? "" : control.substr(fill + 8, 7);
 }
 
 std::string Messages(const std::string& log) {

@@ -120,4 +120,25 @@ std::vector<std::string> Events(const std::string& log, const std::string& name)
   return lines;
 }
 
+std::string DumpedControl(const std::string& dump, int id) {
+  const size_t start = dump.find("{\"id\":" + std::to_string(id) + ",\"kind\"");
+  if (start == std::string::npos) return "";
+  int depth = 0;
+  bool inString = false;
+  for (size_t i = start; i < dump.size(); ++i) {
+    const char c = dump[i];
+    if (inString) {
+      if (c == '\\') ++i;
+      else if (c == '"') inString = false;
+    } else if (c == '"') {
+      inString = true;
+    } else if (c == '{' || c == '[') {
+      ++depth;
+    } else if ((c == '}' || c == ']') && --depth == 0) {
+      return dump.substr(start, i + 1 - start);
+    }
+  }
+  return "";
+}
+
 }  // namespace topodlg::test

@@ -65,5 +65,7 @@ class CapturedLog {
 std::string Sjis(const std::string& utf8);
 // All lines of a log containing "event":"NAME".
 std::vector<std::string> Events(const std::string& log, const std::string& name);
+// The JSON object of control `id` in a dump line ("" when the dump has none).
+std::string DumpedControl(const std::string& dump, int id);
 
 }  // namespace topodlg::test

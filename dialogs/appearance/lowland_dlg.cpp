@@ -1,0 +1,106 @@
+#include "dialogs/appearance/lowland_dlg.h"
+
+#include "include/topodlg/topodlg.h"
+#include "platform/module_state.h"
+
+namespace topodlg {
+namespace {
+
+enum Control : int {
+  kColour = 1274,
+  kNoColour = 1275,
+  kUpper = 1276,
+  kHighest = 1277,
+  kLowest = 1278,
+  kUpperUp = 1279,
+  kUpperDown = 1091,
+};
+
+// Low ground (lowest point up to 200 m) moves in steps of 10 m, higher ground
+// in steps of 100 m.
+constexpr int kLowGround = 200;
+
+// The text before the first blank, the rest after it. Without a blank the
+// value is empty (read as 0) and the rest stays whole.
+CString NextToken(CString& rest) {
+  const int blank = rest.Find(' ');
+  if (blank < 0) return {};
+  CString token = rest.Left(blank);
+  rest = rest.Mid(blank + 1);
+  return token;
+}
+
+}  // namespace
+
+CLowlandDlg::CLowlandDlg() : CDialog(kTemplateId) {
+  OnClicked(kColour, [this] { OnColour(); });
+  OnClicked(kNoColour, [this] { OnNoColour(); });
+  OnClicked(kUpperUp, [this] { OnUpperUp(); });
+  OnClicked(kUpperDown, [this] { OnUpperDown(); });
+}
+
+void CLowlandDlg::SetArgument(const CString& text) {
+  CString rest = text;
+  m_highest = Atoi(NextToken(rest));
+  m_lowest = Atoi(NextToken(rest));
+  m_colourLowland = Atoi(NextToken(rest));
+  m_upper = Atoi(rest);
+}
+
+void CLowlandDlg::DoDataExchange(CDataExchange* pDX) {
+  DDX_Text(pDX, kUpper, m_upper);
+  DDX_Text(pDX, kHighest, m_highest);
+  DDX_Text(pDX, kLowest, m_lowest);
+}
+
+bool CLowlandDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  CheckRadioButton(kColour, kNoColour, m_colourLowland == 1 ? kColour : kNoColour);
+  return true;
+}
+
+// Colouring again restores the upper elevation it had, else starts from a
+// step above the lowest ground.
+void CLowlandDlg::OnColour() {
+  m_colourLowland = 1;
+  if (m_savedUpper != 0) {
+    m_upper = m_savedUpper;
+  } else {
+    m_upper = m_lowest <= kLowGround ? 10 : 100;
+  }
+  UpdateData(false);
+}
+
+void CLowlandDlg::OnNoColour() {
+  m_savedUpper = m_upper;
+  m_colourLowland = 0;
+  m_upper = 0;
+  UpdateData(false);
+}
+
+void CLowlandDlg::OnUpperUp() {
+  if (m_colourLowland != 1) return;
+  m_upper += m_lowest > kLowGround ? 100 : 10;
+  UpdateData(false);
+}
+
+void CLowlandDlg::OnUpperDown() {
+  if (m_colourLowland != 1) return;
+  m_upper -= m_lowest <= kLowGround ? 10 : 100;
+  if (m_upper < 0) m_upper = 0;
+  UpdateData(false);
+}
+
+CString CLowlandDlg::Result() const { return CString::Formatted("%d %d", m_colourLowland, m_upper); }
+
+}  // namespace topodlg
+
+extern "C" topodlg::CString OnDlgLowland(topodlg::CString values) {
+  using namespace topodlg;
+  AFX_MAINTAIN_STATE guard;
+  CString result;
+  CLowlandDlg dlg;
+  dlg.SetArgument(values);
+  if (dlg.DoModal() == IDOK) result = dlg.Result();
+  return result;
+}
