@@ -22,9 +22,9 @@ const std::array<SchemeLevel, 11> kSchemeLevels = {{
 
 namespace {
 
-// Scheme files hold a full path in their comment line, so they are read with
-// the longest line limit the library uses.
-constexpr int kSchemeLineLimit = 799;
+// A colour line needs its first 16 bytes; a longer line (the comment line with
+// its full path) is cut, and the rest of it is never taken for a line.
+constexpr int kSchemeLineLimit = 98;
 constexpr int kLevelCount = 256;
 
 // Sea, 0 m and 4,000 m are always written; the levels between may be left out.
@@ -38,7 +38,7 @@ std::vector<SchemeEntry> ReadSchemeIndex(const CString& indexPath) {
   std::vector<SchemeEntry> entries;
   LineReader reader(indexPath);
   CString line;
-  while (static_cast<int>(entries.size()) < kMaxSchemes && reader.ReadLine(line, kIndexLineLimit) &&
+  while (static_cast<int>(entries.size()) < kMaxSchemes && reader.ReadLineCut(line, kIndexLineLimit) &&
          !line.IsEmpty()) {
     const int dollar = line.Find('$');
     if (dollar < 0)
@@ -53,7 +53,7 @@ std::vector<CString> ReadSchemeNames(const CString& indexPath) {
   std::vector<CString> names;
   LineReader reader(indexPath);
   CString line;
-  while (static_cast<int>(names.size()) < kMaxSchemes && reader.ReadLine(line, kIndexLineLimit)) {
+  while (static_cast<int>(names.size()) < kMaxSchemes && reader.ReadLineCut(line, kIndexLineLimit)) {
     if (line.IsEmpty() || line[0] == ';') continue;
     const int dollar = line.Find('$');
     names.push_back(dollar < 0 ? CString() : line.Left(dollar));
@@ -84,7 +84,7 @@ std::vector<SchemeLine> ReadSchemeFile(const CString& path) {
   LineReader reader(path);
   CString line;
   SchemeLine parsed;
-  while (static_cast<int>(lines.size()) < kMaxSchemeLines && reader.ReadLine(line, kSchemeLineLimit)) {
+  while (static_cast<int>(lines.size()) < kMaxSchemeLines && reader.ReadLineCut(line, kSchemeLineLimit)) {
     if (ParseSchemeLine(line, parsed)) lines.push_back(parsed);
   }
   return lines;

@@ -28,7 +28,8 @@ struct SchemeEntry {
   CString file;  // relative to the data directory
 };
 
-// The dialog's index reading: at most 98 bytes a line, ending at the first empty
+// The dialog's index reading: the first 98 bytes of a line (the rest of a longer
+// line is passed over), ending at the first empty
 // line, the end of the file or the 30th line. A line without "$" gives an empty
 // name and the whole line as file. A missing index gives no schemes.
 std::vector<SchemeEntry> ReadSchemeIndex(const CString& indexPath);
@@ -68,8 +69,8 @@ int ColourLevelOf(int elevation);
 // its columns 0-3, 5-7, 9-11 and 13-15 (what is not a number reads as 0).
 bool ParseSchemeLine(const CString& line, SchemeLine& parsed);
 // The colour lines of a scheme file in file order; a file that cannot be opened
-// gives none. Lines are read up to 799 bytes (the comment line holds a full
-// path) and at most kMaxSchemeLines colour lines are kept.
+// gives none. Lines are cut at 98 bytes and at most kMaxSchemeLines colour
+// lines are kept.
 std::vector<SchemeLine> ReadSchemeFile(const CString& path);
 constexpr int kMaxSchemeLines = 256;
 

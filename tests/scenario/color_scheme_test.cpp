@@ -30,8 +30,9 @@ std::string Messages(const std::string& log) {
 class ColorSchemeDialog : public ::testing::Test {
  protected:
   ColorSchemeDialog() {
-    for (const auto& f : fs::directory_iterator(fs::path(TOPODLG_SOURCE_DIR) / "examples/data"))
-      fs::copy_file(f.path(), m_data.path() / f.path().filename());
+    const fs::path samples = fs::path(TOPODLG_SOURCE_DIR) / "examples/data";
+    for (const char* name : {"PlttFile.dat", "Orbis1.plt", "Orbis2.plt", "Orbis3.plt", "Orbis4.plt"})
+      fs::copy_file(samples / name, m_data.path() / name);
   }
   RunResult Run(const std::string& script, int position = 0, const std::string& editor = "/bin/true") {
     return RunCli({"call", "OnDlgClSet", std::to_string(position), "16711680", "16777215", "D:\\", editor,

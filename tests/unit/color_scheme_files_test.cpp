@@ -39,14 +39,21 @@ TEST_F(SchemeFiles, BadlyEditedIndexReadsWithinItsLimits) {
   EXPECT_EQ(thirty[29].name, "s29");
   EXPECT_EQ(thirty[29].file, "f29");
 
-  // A line longer than 98 bytes is read in pieces of 98.
-  const auto longLine = ReadSchemeIndex(Write("long.dat", "N$" + std::string(148, 'x') + "\r\n"));
+  // Only the first 98 bytes of a longer line count; its rest is no line.
+  const auto longLine = ReadSchemeIndex(Write("long.dat", "N$" + std::string(148, 'x') + "\r\nM$y\r\n"));
   ASSERT_EQ(longLine.size(), 2u);
   EXPECT_EQ(longLine[0].file, std::string(96, 'x'));
-  EXPECT_EQ(longLine[1].file, std::string(52, 'x'));
+  EXPECT_EQ(longLine[1].file, "y");
 
   const auto binary = ReadSchemeIndex(Write("binary.dat", std::string("\x01\xff\x81$\x00\x7f\r\n", 8)));
   ASSERT_EQ(binary.size(), 1u);
+}
+
+TEST_F(SchemeFiles, LongCommentLineIsNotTakenForColours) {
+  const std::string comment = ";name  D:\\" + std::string(200, '1') + "\\Orbis1.plt  \r\n";
+  const auto lines = ReadSchemeFile(Write("Orbis1.plt", comment + "   0   0   0 255\r\n4000 255 255 255\r\n"));
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[1].level, 255);
 }
 
 TEST_F(SchemeFiles, TerrainListPassesOverCommentsAndEmptyLines) {
