@@ -10,7 +10,9 @@
 
 namespace topodlg {
 
-// Every GPS text line is read with this byte limit.
+// Every GPS text line is read with this byte limit. A longer line reads as its
+// first 199 bytes and the rest of it is skipped: a tail is never taken for a
+// line of its own (a second name line, a false point line).
 constexpr int kGpsLineLimit = 199;
 
 // The two track dialogs tell a file's type from its path slightly differently:
