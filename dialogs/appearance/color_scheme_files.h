@@ -69,8 +69,10 @@ int ColourLevelOf(int elevation);
 // its columns 0-3, 5-7, 9-11 and 13-15 (what is not a number reads as 0).
 bool ParseSchemeLine(const CString& line, SchemeLine& parsed);
 // The colour lines of a scheme file in file order; a file that cannot be opened
-// gives none. Lines are cut at 98 bytes and at most kMaxSchemeLines colour
-// lines are kept.
+// gives none. Lines are cut at 98 bytes. A hand-made scheme may hold more
+// levels than the eleven the dialog writes (they take part in the preview); at
+// most kMaxSchemeLines colour lines, one per colour level, are kept, so a huge
+// file costs no more than that.
 std::vector<SchemeLine> ReadSchemeFile(const CString& path);
 constexpr int kMaxSchemeLines = 256;
 

@@ -158,7 +158,8 @@ void CTerrainColourDlg::OnContourCheck() {
 
 CString CTerrainColourDlg::Result() const {
   int method = m_method;
-  // The host's reduced view wants the codes of its two methods back.
+  // The host's reduced view wants the codes of its two methods back; another
+  // reduced-mode value gets the list position as it is.
   if (m_reducedMode == 1 && (m_method == 0 || m_method == 1)) method = kMethods[kReducedMethods[m_method]].code;
   return CString::Formatted("%d %d %d %d %d %d", m_interval, m_detail, m_schemePosition, method, m_gradation,
                             m_contourLines);

@@ -162,6 +162,11 @@ TEST_F(ColorSchemeDialog, RegistrationWantsANewNameAndRespectsTheLimit) {
                                 u8"配色の名称を新規に入力してください！\n"));
   EXPECT_FALSE(fs::exists(m_data.path() / "Orbis5.plt"));
 
+  // OK with edits of the new entry offers the registration, which still wants a name.
+  r = Run("select 1029 4\nclick 1017\ncolor 1 1 1\nenter\nanswer ok\nanswer ok\nanswer cancel\n");
+  EXPECT_EQ(Messages(r.log), U8(u8"配色を登録しますか！\n新規に配色を登録します！\n配色の名称を入力してください！\n"));
+  EXPECT_EQ(r.out, "4 0 64 160 0 0 255 255 255 255\n");  // the sea as last loaded from a file
+
   // 28 schemes offer a registration; the 29th is the last one.
   std::string index;
   for (int i = 1; i <= 28; ++i) index += "s" + std::to_string(i) + "$Orbis" + std::to_string(i) + ".plt\r\n";
@@ -210,6 +215,28 @@ TEST_F(ColorSchemeDialog, FailedDeletionReportsTheFileAndChangesNothing) {
   EXPECT_NE(boxes[1].find("\"buttons\":\"ok\",\"icon\":\"exclamation\""), std::string::npos);
   EXPECT_TRUE(fs::exists(m_data.path() / "Orbis2.plt"));
   EXPECT_EQ(Read("PlttFile.dat").size(), 82u);
+}
+
+TEST_F(ColorSchemeDialog, WritesThatFailReportTheFileAndLoseNothing) {
+  fs::remove(m_data.path() / "Orbis3.plt");
+  fs::create_directory(m_data.path() / "Orbis3.plt");
+  RunResult r = Run("click 1017\ncolor 1 2 3\nclick 1111\nanswer ok\nanswer ok\nescape\n", 2);
+  ASSERT_EQ(r.exit, 0) << r.err;
+  auto boxes = Events(r.log, "messagebox");
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_NE(boxes[1].find("Orbis3.plt"), std::string::npos);
+  EXPECT_TRUE(fs::is_directory(m_data.path() / "Orbis3.plt"));
+
+  fs::remove(m_data.path() / "Orbis3.plt");
+  const std::string index = Read("PlttFile.dat");
+  fs::rename(m_data.path() / "PlttFile.dat", m_data.path() / "saved.dat");
+  fs::create_directory(m_data.path() / "PlttFile.dat");
+  r = Run("type 1029 n\nclick 1111\nanswer ok\nanswer ok\nescape\n");
+  boxes = Events(r.log, "messagebox");
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_NE(boxes[1].find("PlttFile.dat"), std::string::npos);
+  EXPECT_FALSE(fs::exists(m_data.path() / "Orbis3.plt"));  // the new file, taken back
+  EXPECT_EQ(Read("saved.dat"), index);
 }
 
 TEST_F(ColorSchemeDialog, BadFilesAndPositionsNeverCrash) {
