@@ -45,7 +45,8 @@ LineReader LineReader::FromHostPath(const std::string& hostPath) {
   return reader;
 }
 
-int LineReader::NextByte() { return std::getc(m_file.get()); }
+// The reader is used by one thread: the unlocked read is safe and much faster.
+int LineReader::NextByte() { return getc_unlocked(m_file.get()); }
 
 bool LineReader::ReadLine(CString& line, int limit) {
   line.Empty();
