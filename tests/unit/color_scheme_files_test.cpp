@@ -18,16 +18,23 @@ class SchemeFiles : public ::testing::Test {
   test::TempDir m_dir;
 };
 
+// "name|file" per scheme, joined by ";".
+std::string Show(const std::vector<SchemeEntry>& schemes) {
+  std::string text;
+  for (const auto& s : schemes) text += (text.empty() ? "" : ";") + s.name.str() + "|" + s.file.str();
+  return text;
+}
+
+// "elevation level red green blue", or "-" for a line that is no colour line.
+std::string Parsed(const char* text) {
+  SchemeLine l;
+  if (!ParseSchemeLine(text, l)) return "-";
+  return CString::Formatted("%d %d %d %d %d", l.elevation, l.level, l.red, l.green, l.blue).str();
+}
+
 TEST_F(SchemeFiles, IndexEndsAtFirstEmptyLineAndSplitsAtFirstDollar) {
-  const CString path = Write("PlttFile.dat", "標準$Orbis1.plt\r\na$b$c\r\nno-dollar.plt\r\n\r\nlater$Orbis9.plt\r\n");
-  const auto schemes = ReadSchemeIndex(path);
-  ASSERT_EQ(schemes.size(), 3u);
-  EXPECT_EQ(schemes[0].name, "標準");
-  EXPECT_EQ(schemes[0].file, "Orbis1.plt");
-  EXPECT_EQ(schemes[1].name, "a");
-  EXPECT_EQ(schemes[1].file, "b$c");
-  EXPECT_EQ(schemes[2].name, "");
-  EXPECT_EQ(schemes[2].file, "no-dollar.plt");
+  EXPECT_EQ(Show(ReadSchemeIndex(Write("a.dat", "標準$Orbis1.plt\r\na$b$c\r\nno-dollar\r\n\r\nlater$x\r\n"))),
+            "標準|Orbis1.plt;a|b$c;|no-dollar");
   EXPECT_TRUE(ReadSchemeIndex(CString(m_dir.str() + "/missing.dat")).empty());
 }
 
@@ -36,24 +43,11 @@ TEST_F(SchemeFiles, BadlyEditedIndexReadsWithinItsLimits) {
   for (int i = 0; i < 40; ++i) many += "s" + std::to_string(i) + "$f" + std::to_string(i) + "\n";  // no CR
   const auto thirty = ReadSchemeIndex(Write("many.dat", many));
   ASSERT_EQ(thirty.size(), 30u);
-  EXPECT_EQ(thirty[29].name, "s29");
-  EXPECT_EQ(thirty[29].file, "f29");
-
+  EXPECT_EQ(Show({thirty[29]}), "s29|f29");
   // Only the first 98 bytes of a longer line count; its rest is no line.
-  const auto longLine = ReadSchemeIndex(Write("long.dat", "N$" + std::string(148, 'x') + "\r\nM$y\r\n"));
-  ASSERT_EQ(longLine.size(), 2u);
-  EXPECT_EQ(longLine[0].file, std::string(96, 'x'));
-  EXPECT_EQ(longLine[1].file, "y");
-
-  const auto binary = ReadSchemeIndex(Write("binary.dat", std::string("\x01\xff\x81$\x00\x7f\r\n", 8)));
-  ASSERT_EQ(binary.size(), 1u);
-}
-
-TEST_F(SchemeFiles, LongCommentLineIsNotTakenForColours) {
-  const std::string comment = ";name  D:\\" + std::string(200, '1') + "\\Orbis1.plt  \r\n";
-  const auto lines = ReadSchemeFile(Write("Orbis1.plt", comment + "   0   0   0 255\r\n4000 255 255 255\r\n"));
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[1].level, 255);
+  EXPECT_EQ(Show(ReadSchemeIndex(Write("long.dat", "N$" + std::string(148, 'x') + "\r\nM$y\r\n"))),
+            "N|" + std::string(96, 'x') + ";M|y");
+  EXPECT_EQ(ReadSchemeIndex(Write("binary.dat", std::string("\x01\xff\x81$\x00\x7f\r\n", 8))).size(), 1u);
 }
 
 TEST_F(SchemeFiles, TerrainListPassesOverCommentsAndEmptyLines) {
@@ -61,37 +55,22 @@ TEST_F(SchemeFiles, TerrainListPassesOverCommentsAndEmptyLines) {
   for (int i = 0; i < 40; ++i) text += "n$f\r\n";
   const auto names = ReadSchemeNames(Write("PlttFile.dat", text));
   ASSERT_EQ(names.size(), 30u);
-  EXPECT_EQ(names[0], "濃淡");
-  EXPECT_EQ(names[1], "");
-  EXPECT_EQ(names[2], "n");
+  EXPECT_EQ(names[0] + "|" + names[1] + "|" + names[2], "濃淡||n");
 }
 
-TEST(SchemeLine, ColumnsGiveElevationLevelAndColour) {
-  SchemeLine line;
-  ASSERT_TRUE(ParseSchemeLine("1500 128  64   0     1,500m", line));
-  EXPECT_EQ(line.elevation, 1500);
-  EXPECT_EQ(line.level, 100);
-  EXPECT_EQ(line.red, 128);
-  EXPECT_EQ(line.green, 64);
-  EXPECT_EQ(line.blue, 0);
-  EXPECT_EQ(ColourLevelOf(0), 0);
-  EXPECT_EQ(ColourLevelOf(1), 1);
-  EXPECT_EQ(ColourLevelOf(14), 0);
-  EXPECT_EQ(ColourLevelOf(4000), 255);
-  EXPECT_EQ(ColourLevelOf(3990), 266);
-
-  EXPECT_FALSE(ParseSchemeLine("", line));
-  EXPECT_FALSE(ParseSchemeLine(";   0   0   0 255", line));
+TEST_F(SchemeFiles, ColourLinesAreReadByColumns) {
+  EXPECT_EQ(Parsed("1500 128  64   0     1,500m"), "1500 100 128 64 0");
+  EXPECT_EQ(Parsed("   1   1   2   3"), "1 1 1 2 3");
+  EXPECT_EQ(Parsed("4000   0   0   0"), "4000 255 0 0 0");
+  EXPECT_EQ(Parsed("3990"), "3990 266 0 0 0");
+  EXPECT_EQ(Parsed(""), "-");
+  EXPECT_EQ(Parsed(";   0   0   0 255"), "-");
   // Columns are read alone: digits running over a column end are cut there.
-  ASSERT_TRUE(ParseSchemeLine("12345678901234567", line));
-  EXPECT_EQ(line.elevation, 1234);
-  EXPECT_EQ(line.red, 678);
-  EXPECT_EQ(line.green, 12);
-  EXPECT_EQ(line.blue, 456);
-  ASSERT_TRUE(ParseSchemeLine("ab\x81\x5c 1x2", line));
-  EXPECT_EQ(line.elevation, 0);
-  EXPECT_EQ(line.red, 1);
-  EXPECT_EQ(line.blue, 0);
+  EXPECT_EQ(Parsed("12345678901234567"), "1234 82 678 12 456");
+  EXPECT_EQ(Parsed("ab\x81\x5c 1x2"), "0 0 1 0 0");
+  // A comment longer than a line's limit is cut, not read as colour lines.
+  const std::string comment = ";name  D:\\" + std::string(200, '1') + "\\Orbis1.plt  \r\n";
+  EXPECT_EQ(ReadSchemeFile(Write("Orbis1.plt", comment + "   0   0   0 255\r\n")).size(), 1u);
 }
 
 TEST(SchemeFormat, NewSchemeWritesSeaZeroAndTopLevelsOnly) {
@@ -136,19 +115,18 @@ TEST(SchemeSwatches, WithoutPreviewOnlyTheElevenLevelsCountAndALaterLineWins) {
 TEST(SchemeSwatches, PreviewBlendsAcrossLeftOutLevels) {
   const auto colours =
       SchemeSwatchColours(Lines({{0, 0, 0, 255}, {1, 10, 200, 30}, {4000, 255, 20, 130}}), true);
-  auto blend = [](int p, int q, int level) { return static_cast<int>((level - 1) * (q - p) / 254.0 + p); };
   EXPECT_EQ(colours[0], RGB(0, 0, 255));
   EXPECT_EQ(colours[11], RGB(10, 200, 30));
-  EXPECT_EQ(colours[4], RGB(blend(10, 255, 66), blend(200, 20, 66), blend(30, 130, 66)));
+  // Level 66: trunc((66 - 1) x (q - p) / 254 + p) per channel.
   EXPECT_EQ(colours[4], RGB(72, 153, 55));
   EXPECT_EQ(colours[9], RGB(255, 20, 130));
   EXPECT_EQ(colours[kSwatchLake], 0u);
 }
 
 TEST(SchemeSwatches, PreviewSurvivesDisorderRepeatsAndLevelsOutOfRange) {
-  // 4000 before 0: no pair rises across the middle, which stays black. Two
-  // lines on one level give it the second colour. 3990 m (level 266) still
-  // shades the levels up to 255.
+  // A falling pair (4,000 m before the sea, 3,990 m before -999 m) shades
+  // nothing; two lines on one level give it the second colour; 3,990 m
+  // (level 266) still shades the levels up to 255.
   const auto colours = SchemeSwatchColours(
       Lines({{4000, 9, 9, 9}, {0, 1, 1, 1}, {0, 0, 0, 255}, {1, 50, 50, 50}, {3000, 100, 100, 100},
              {3990, 166, 166, 166}, {-999, 5, 5, 5}}),
