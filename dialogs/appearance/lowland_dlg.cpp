@@ -1,5 +1,6 @@
 #include "dialogs/appearance/lowland_dlg.h"
 
+#include "frame/spin_step.h"
 #include "include/topodlg/topodlg.h"
 #include "platform/module_state.h"
 
@@ -80,13 +81,13 @@ void CLowlandDlg::OnNoColour() {
 
 void CLowlandDlg::OnUpperUp() {
   if (m_colourLowland != 1) return;
-  m_upper += m_lowest > kLowGround ? 100 : 10;
+  m_upper = StepBy(m_upper, m_lowest > kLowGround ? 100 : 10);
   UpdateData(false);
 }
 
 void CLowlandDlg::OnUpperDown() {
   if (m_colourLowland != 1) return;
-  m_upper -= m_lowest <= kLowGround ? 10 : 100;
+  m_upper = StepBy(m_upper, m_lowest <= kLowGround ? -10 : -100);
   if (m_upper < 0) m_upper = 0;
   UpdateData(false);
 }

@@ -1,6 +1,7 @@
 #include "dialogs/appearance/terrain_colour_dlg.h"
 
 #include "dialogs/appearance/color_scheme_files.h"
+#include "frame/spin_step.h"
 #include "include/topodlg/topodlg.h"
 #include "platform/module_state.h"
 
@@ -137,12 +138,12 @@ void CTerrainColourDlg::OnMethodChange() {
 
 // 80, 90, 100, 200, 300, ...
 void CTerrainColourDlg::OnIntervalUp() {
-  m_interval += m_interval < 100 ? 10 : 100;
+  m_interval = StepBy(m_interval, m_interval < 100 ? 10 : 100);
   UpdateDetail(false);
 }
 
 void CTerrainColourDlg::OnIntervalDown() {
-  m_interval -= m_interval <= 100 ? 10 : 100;
+  m_interval = StepBy(m_interval, m_interval <= 100 ? -10 : -100);
   if (m_interval < kMinInterval) m_interval = kMinInterval;
   UpdateDetail(false);
 }

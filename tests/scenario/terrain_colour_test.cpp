@@ -2,6 +2,7 @@
 // topodlg's scripted user.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <filesystem>
 
 #include "tests/support/topodlg_run.h"
@@ -59,6 +60,7 @@ TEST(TerrainColourDialog, SpinButtonsStepTheIntervalAndItsDetail) {
   EXPECT_TRUE(Shows(dump, 1288, R"("text":"")"));  // 200 and up: not slow
   EXPECT_EQ(MapType({3000, 0, 1, 80, 1, 0, 6, 0, 0}, "click 1284\nenter\n").out, "80 2 0 6 0 1\n");
   EXPECT_EQ(MapType({3000, 0, 1, 300, 1, 0, 6, 0, 0}, "click 1283\nenter\n").out, "400 0 0 6 0 1\n");
+  EXPECT_EQ(MapType({3000, 0, 1, INT_MAX, 1, 0, 6, 0, 0}, "click 1283\nenter\n").out, "2147483647 0 0 6 0 1\n");
   // Text typed into the interval is replaced by the member when a spin refills it.
   EXPECT_EQ(MapType({3000, 0, 1, 300, 1, 0, 6, 0, 0}, "type 1282 150\nclick 1284\nenter\n").out,
             "200 1 0 6 0 1\n");
@@ -145,6 +147,7 @@ TEST(LowlandDialog, ColouringStartsAStepAboveTheLowestGroundAndRestores) {
   EXPECT_EQ(Lowland("3000 300 1 400", "click 1275\nclick 1279\nclick 1274\nenter\n"), "1 400\n");
   EXPECT_EQ(Lowland("3000 300 1 400", "click 1275\nclick 1279\nenter\n"), "0 0\n");
   EXPECT_EQ(Lowland("3000 300 1 400", "escape\n"), "\n");
+  EXPECT_EQ(Lowland("3000 300 1 2147483600", "click 1279\nenter\n"), "1 2147483647\n");
 }
 
 TEST(LowlandDialog, ShortArgumentsReadAsZero) {
