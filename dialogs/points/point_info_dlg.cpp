@@ -36,7 +36,6 @@ constexpr const char* kRowColours[10] = {"紫", "緑", "黄", "橙", "空", "緑
 }  // namespace
 
 CPointInfoDlg::CPointInfoDlg() : CDialog(kTemplateId) {
-  m_files[0] = kEndMarker;
   OnClicked(kDisplay, [this] { OnDisplayToggled(); });
   OnNotify(kFileCombo, CBN_SELCHANGE, [this] { OnFileChosen(); });
   OnClicked(kEditList, [this] { OnEditList(); });
@@ -49,12 +48,12 @@ CPointInfoDlg::CPointInfoDlg() : CDialog(kTemplateId) {
   OnClicked(kTagDown, [this] { OnTagInterval(-1); });
 }
 
-// A list the host passes with a count of 0 or less is not split: it reads as
-// an empty list (the end marker first), never as 65 blank rows. A split list
-// that lacks the end marker ends after its last entry.
+// A list the host passes with a count of 0 or less is not split: the entries
+// stay empty, so a shown list has 65 blank rows and the result's one entry for
+// a count of 0 is empty. A split list that lacks the end marker ends after its
+// last entry.
 void CPointInfoDlg::SetFileList(const CString& packed) {
   m_files.fill("");
-  m_files[0] = kEndMarker;
   if (m_fileCount <= 0) return;
   CString rest = packed;
   int count = 0;

@@ -28,7 +28,7 @@ class CPointInfoDlg : public CDialog {
   int m_shownRows = 0;
   int m_topRow = 0;
   CString m_currentFile;
-  std::array<CString, kListCapacity> m_files;  // names, then "999"
+  std::array<CString, kListCapacity> m_files;  // names, then "999"; empty at first
   CString m_editorPath;
   CString m_dataDirectory;
   int m_tagInterval = 1;  // seconds, 1 to 30

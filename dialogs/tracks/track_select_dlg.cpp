@@ -167,9 +167,9 @@ void CTrackSelectDlg::OnRegister() {
     m_currentPath = "";
     m_displayedNumbers.fill(kNoMoreTracks);
     // The rows go with the numbers they stood for: a row left behind would
-    // select a path whose track the host no longer shows.
+    // select a path whose track the host no longer shows. The selected row is
+    // the host's and goes back to it unchanged.
     GetDlgItem(kDisplayedList)->ResetContent();
-    m_selectedRow = -1;
     m_lastRow = -1;
     SetDlgItemText(kRowCount, CString::Formatted("   %d", m_lastRow + 1));
     CheckDlgButton(kShowTrack, 0);

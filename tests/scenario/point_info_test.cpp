@@ -49,9 +49,15 @@ TEST_F(PointInfoDialog, ShowsTheFilesWithTheirColoursAndReturnsThemUnchanged) {
   r = Run(500, 2, kTwoFiles, "dump\nclick 1331\nclick 1\n");
   EXPECT_EQ(Field(1270, "items") + TextOf(m_dump, 1273), U8(u8"[]64fileまで"));
   EXPECT_EQ(r.out, "0|2|0|5" + kTwoFilesBack);
+  // Unsplit, the entries stay empty: 65 blank rows, and a count of 0 returns
+  // its one entry empty; a count of -1 returns none.
   r = Run(501, 0, "d:\\x|999|", "dump\nclick 1\n");
-  EXPECT_EQ(Field(1270, "items"), "[]");
-  EXPECT_EQ(r.out, "1|0|1|5|d:\\pt\\a.txt|999|\n");
+  std::string blankRows = R"("")";
+  for (int i = 1; i < 65; ++i) blankRows += R"(,"")";
+  EXPECT_EQ(Field(1270, "items"), "[" + blankRows + "]");
+  EXPECT_EQ(TextOf(m_dump, 1273) + TextOf(m_dump, 1479), "(  0 files)");
+  EXPECT_EQ(r.out, "1|0|1|5|d:\\pt\\a.txt||\n");
+  EXPECT_EQ(Run(501, -1, "d:\\x|999|", "click 1\n").out, "1|-1|1|5|d:\\pt\\a.txt|\n");
 }
 
 TEST_F(PointInfoDialog, ClearAllAndRemoveRowEndTheDialog) {
@@ -67,17 +73,17 @@ TEST_F(PointInfoDialog, ClearAllAndRemoveRowEndTheDialog) {
 TEST_F(PointInfoDialog, TagIntervalFileChoiceAndDisplaySwitch) {
   RunResult r = Run(3001, 0, "999|", "click 1041\ndump\nclick 1042\nclick 1\n");
   EXPECT_EQ(TextOf(m_dump, 1040), "30");
-  EXPECT_EQ(r.out, "1|0|1|29|d:\\pt\\a.txt|999|\n");
-  EXPECT_EQ(Run(101, 0, "999|", "click 1042\nclick 1\n").out, "1|0|1|1|d:\\pt\\a.txt|999|\n");
+  EXPECT_EQ(r.out, "1|0|1|29|d:\\pt\\a.txt||\n");
+  EXPECT_EQ(Run(101, 0, "999|", "click 1042\nclick 1\n").out, "1|0|1|1|d:\\pt\\a.txt||\n");
   // A typed value outside 1 to 30 keeps the dialog open with the framework's message.
   r = Run(101, 0, "999|", "type 1040 \"31\"\nclick 1\nanswer ok\ntype 1040 \"12\"\nclick 1\n");
   EXPECT_EQ(Events(r.log, "messagebox").size(), 1u);
-  EXPECT_EQ(r.out, "1|0|1|12|d:\\pt\\a.txt|999|\n");
+  EXPECT_EQ(r.out, "1|0|1|12|d:\\pt\\a.txt||\n");
 
   r = Run(500, 0, "999|", "select 1259 0\ndump\nclick 1\n");
   EXPECT_EQ(Field(1260, "checked"), "1");
-  EXPECT_EQ(r.out, "1|0|1|5|;list|999|\n");
-  EXPECT_EQ(Run(501, 0, "999|", "click 1260\nclick 1\n").out, "0|0|1|5|d:\\pt\\a.txt|999|\n");
+  EXPECT_EQ(r.out, "1|0|1|5|;list||\n");
+  EXPECT_EQ(Run(501, 0, "999|", "click 1260\nclick 1\n").out, "0|0|1|5|d:\\pt\\a.txt||\n");
 }
 
 TEST_F(PointInfoDialog, TheNestedFileListChoosesOrResets) {

@@ -131,8 +131,8 @@ TEST_F(TrackSelectDialog, RegistrationThroughTheFileList) {
   EXPECT_EQ(FieldOf(Dump(), 1268, "items") + TextOf(Dump(), 1262), "[]   0");
   EXPECT_EQ(FieldOf(Dump(), 1212, "checked"), "0");
   EXPECT_EQ(FieldOf(Dump(), 1269, "items"), R"(["d:\\gps\\a.trk","d:\\gps\\b.pot","d:\\gps\\c.gdb"])");
-  // The last summary stays; the choice is gone.
-  const std::string reset = U8(u8"0 0 0 5 0 -1 -1 DMM||高尾山|trk|N3537.50600 E13914.64000|\n");
+  // The last summary stays; the choice is gone; the host's selected row comes back.
+  const std::string reset = U8(u8"0 0 0 5 0 -1 0 DMM||高尾山|trk|N3537.50600 E13914.64000|\n");
   EXPECT_EQ(r.out, reset);
   // So does an editor run on the table.
   a.editor = "true";
