@@ -168,11 +168,12 @@ void CViewPointDlg::OnBlockBottom(int sign) {
   UpdateData(false);
 }
 
-// The azimuth goes round: past 360 it starts again at 0, below 0 at 360.
+// The azimuth goes round: "△" past 360 starts again at 0, "▽" below 0 at 360.
+// Each button wraps only at its own end, so a typed 400 steps down to 395.
 void CViewPointDlg::OnAzimuth(int delta) {
   m_azimuth = StepBy(m_azimuth, delta);
-  if (m_azimuth > 360) m_azimuth = 0;
-  if (m_azimuth < 0) m_azimuth = 360;
+  if (delta > 0 && m_azimuth > 360) m_azimuth = 0;
+  if (delta < 0 && m_azimuth < 0) m_azimuth = 360;
   m_direction = DirectionOf(m_azimuth);
   UpdateData(false);
 }

@@ -79,6 +79,13 @@ TEST(ViewPointDialog, AzimuthGoesRoundAndNamesItsDirection) {
   EXPECT_EQ(TextIn(DumpAt(r, 1), 103), "0");
   EXPECT_EQ(TextIn(DumpAt(r, 2), 103), "355");  // 0, then 360, then 355
   EXPECT_EQ(r.out, "0 2 10 1 0 0 355 20 0 0.200000\n");
+  // Each button wraps only at its own end: a typed 400 steps down to 395, a
+  // typed -20 up to -15.
+  r = CallEntry("OnDlgViewPoint", ViewArgs("0", "0", "10", "1"), "type 103 \"400\"\nclick 123\ndump\nclick 1\n");
+  EXPECT_EQ(TextIn(DumpAt(r), 101), "N");
+  EXPECT_EQ(r.out, "0 2 10 1 0 0 395 20 0 1.000000\n");
+  EXPECT_EQ(CallEntry("OnDlgViewPoint", ViewArgs("0", "0", "10", "1"), "type 103 \"-20\"\nclick 122\nclick 1\n").out,
+            "0 2 10 1 0 0 -15 20 0 1.000000\n");
   // The edges of the sectors.
   const struct {
     const char* azimuth;
