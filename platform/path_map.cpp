@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <cctype>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -65,8 +66,12 @@ std::vector<CString> SplitPath(const CString& path) {
 
 DriveMap::DriveMap() { m_drives['Z'] = "/"; }
 
+// The folder is kept absolute, so that the paths a file picker hands out (which
+// are absolute) find their drive even when it was mapped by a relative name.
 void DriveMap::Map(char letter, const std::string& hostFolder) {
-  std::string folder = hostFolder;
+  std::error_code error;
+  std::string folder = std::filesystem::absolute(hostFolder, error).lexically_normal().string();
+  if (error) folder = hostFolder;
   while (folder.size() > 1 && folder.ends_with('/')) folder.pop_back();
   m_drives[static_cast<char>(std::toupper(static_cast<unsigned char>(letter)))] = folder.empty() ? "/" : folder;
 }

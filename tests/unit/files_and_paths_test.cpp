@@ -53,6 +53,13 @@ TEST_F(WithDrive, HostPathsTakeTheLongestMappedDrive) {
   EXPECT_EQ(LibraryPath(m_dir.str() + "/sub/b.txt"), CString("E:\\b.txt"));
   EXPECT_EQ(LibraryPath("/etc/hostname"), CString("Z:\\etc\\hostname"));
   EXPECT_EQ(LibraryPath(m_dir.str() + test::U8(u8"/表.txt")), CString("D:\\表.txt"));
+  // A drive mapped by a relative name still contains the absolute paths under it.
+  const auto cwd = std::filesystem::current_path();
+  std::filesystem::current_path(m_dir.path());
+  Drives().Map('F', "./sub/../rel/");
+  std::filesystem::current_path(cwd);
+  EXPECT_EQ(LibraryPath(m_dir.str() + "/rel/c.txt"), CString("F:\\c.txt"));
+  EXPECT_EQ(HostPath("F:\\c.txt"), m_dir.str() + "/rel/c.txt");
 }
 
 TEST_F(WithDrive, LinesComeInPiecesOfTheLimit) {
