@@ -1,6 +1,8 @@
 #include "gui/control_widgets.h"
 
 #include <QEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOption>
 #include <QStylePainter>
@@ -32,6 +34,23 @@ bool DrawingLayer::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void OwnerDrawnButton::paintEvent(QPaintEvent*) {}
+
+void ListBox::Choose(QMouseEvent* event, bool doubleClick) {
+  if (event->button() != Qt::LeftButton) return;
+  setFocus(Qt::MouseFocusReason);
+  int row = indexAt(event->position().toPoint()).row();
+  if (row >= 0 && m_chooser) m_chooser(row, doubleClick);
+}
+
+void ListBox::mousePressEvent(QMouseEvent* event) { Choose(event, false); }
+void ListBox::mouseDoubleClickEvent(QMouseEvent* event) { Choose(event, true); }
+void ListBox::mouseMoveEvent(QMouseEvent*) {}  // no drag selection
+
+void ListBox::keyPressEvent(QKeyEvent* event) {
+  int before = currentRow();
+  QListWidget::keyPressEvent(event);
+  if (currentRow() != before && currentRow() >= 0 && m_chooser) m_chooser(currentRow(), false);
+}
 
 TabControl::TabControl(QWidget* parent) : QWidget(parent), m_bar(new QTabBar(this)) {
   m_bar->setDrawBase(false);

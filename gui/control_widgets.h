@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QListWidget>
 #include <QTabBar>
 #include <QWidget>
 #include <functional>
@@ -34,6 +35,28 @@ class OwnerDrawnButton : public QAbstractButton {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+};
+
+// A list box that leaves its selection to the control model: a click chooses
+// the item under the pointer (also when it is already chosen, as a list box
+// notifies), a double click chooses it again and double-clicks it, and the
+// arrow keys choose the item they move to.
+class ListBox : public QListWidget {
+ public:
+  using Chooser = std::function<void(int row, bool doubleClick)>;
+  using QListWidget::QListWidget;
+  void SetChooser(Chooser chooser) { m_chooser = std::move(chooser); }
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void Choose(QMouseEvent* event, bool doubleClick);
+
+  Chooser m_chooser;
 };
 
 // A row of tabs over a framed pane. The pages are dialogs of their own that the

@@ -102,7 +102,7 @@ QWidget* CreateCombo(const ControlTemplate& control, QWidget* parent) {
 }
 
 QWidget* CreateList(const ControlTemplate& control, QWidget* parent) {
-  auto* list = new QListWidget(parent);
+  auto* list = new ListBox(parent);
   list->setSelectionMode(control.Has(style::kListMultiple)   ? QAbstractItemView::MultiSelection
                          : control.Has(style::kListExtended) ? QAbstractItemView::ExtendedSelection
                                                              : QAbstractItemView::SingleSelection);

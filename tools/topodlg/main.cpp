@@ -4,8 +4,14 @@
 #include <vector>
 
 #include "tools/scripted/cli.h"
+#ifdef TOPODLG_GRAPHICAL
+#include "gui/graphical_hooks.h"
+#endif
 
 int main(int argc, char** argv) {
+#ifdef TOPODLG_GRAPHICAL
+  topodlg::gui::InstallGraphicalHooks();
+#endif
   std::vector<std::string> args(argv + 1, argv + argc);
   return topodlg::RunTopodlg(args, stdout, stderr);
 }

@@ -1,0 +1,151 @@
+// The real widgets, worked with QTest, give a dialog the same actions as the
+// scripted user: every sample call of the library is run both ways, with the
+// same script, on copies of the sample data, and must give the same result.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "gui/dialog_view.h"
+#include "gui/qt_backend.h"
+#include "gui/tests/qtest_person.h"
+#include "tools/scripted/cli.h"
+
+namespace topodlg::gui {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kExamples = fs::path(TOPODLG_SOURCE_DIR) / "examples";
+
+std::string ReadAll(std::FILE* file) {
+  std::rewind(file);
+  std::string text;
+  char buffer[4096];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, n);
+  return text;
+}
+
+// The words of a line as the shell reads them ('...' literal, "..." with \" and \\).
+std::vector<std::string> ShellWords(const std::string& line) {
+  std::vector<std::string> words;
+  size_t i = 0;
+  while (i < line.size()) {
+    while (i < line.size() && line[i] == ' ') ++i;
+    if (i >= line.size()) break;
+    std::string word;
+    while (i < line.size() && line[i] != ' ') {
+      char c = line[i++];
+      if (c == '\'') {
+        while (i < line.size() && line[i] != '\'') word += line[i++];
+        ++i;
+      } else if (c == '"') {
+        while (i < line.size() && line[i] != '"') {
+          if (line[i] == '\\' && i + 1 < line.size()) ++i;
+          word += line[i++];
+        }
+        ++i;
+      } else {
+        word += c;
+      }
+    }
+    words.push_back(word);
+  }
+  return words;
+}
+
+struct SampleCall {
+  std::string title;
+  std::string script;
+  std::vector<std::string> words;  // entry function and its arguments
+};
+
+std::vector<SampleCall> SampleCalls() {
+  std::vector<SampleCall> calls;
+  std::ifstream list(kExamples / "demo.txt");
+  std::string line;
+  while (std::getline(list, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    size_t bar1 = line.find('|'), bar2 = line.find('|', bar1 + 1);
+    if (bar2 == std::string::npos) continue;
+    std::ifstream script(kExamples / "scripts" / line.substr(bar1 + 1, bar2 - bar1 - 1));
+    std::stringstream text;
+    text << script.rdbuf();
+    calls.push_back({line.substr(0, bar1), text.str(), ShellWords(line.substr(bar2 + 1))});
+  }
+  return calls;
+}
+
+class SameActions : public ::testing::Test {
+ protected:
+  void TearDown() override { Hooks().makeGraphicalBackend = nullptr; }
+
+  // Runs topodlg on a fresh copy of the sample data; returns its output.
+  std::string Call(const std::vector<std::string>& words, const std::string* scriptFile) {
+    fs::path data = fs::temp_directory_path() / ("topodlg-gui-" + std::to_string(++m_runs));
+    fs::remove_all(data);
+    fs::copy(kExamples / "data", data, fs::copy_options::recursive);
+    std::vector<std::string> args{"call"};
+    args.insert(args.end(), words.begin(), words.end());
+    args.insert(args.end(), {"--drive", "D=" + data.string(), "--now", "2024-05-01 10:00:00", "--log", "/dev/null"});
+    if (scriptFile) args.insert(args.end(), {"--script", *scriptFile});
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    int exit = RunTopodlg(args, out, err);
+    std::string result = ReadAll(out) + (exit == 0 ? "" : "exit " + std::to_string(exit) + ": " + ReadAll(err));
+    std::fclose(out);
+    std::fclose(err);
+    fs::remove_all(data);
+    return result;
+  }
+
+  std::string ByScript(const std::vector<std::string>& words, const std::string& script) {
+    fs::path file = fs::temp_directory_path() / "topodlg-gui-script.txt";
+    std::ofstream(file) << script;
+    std::string scriptFile = file.string();
+    return Call(words, &scriptFile);
+  }
+
+  std::string ByPerson(const std::vector<std::string>& words, const std::string& script) {
+    QTestPerson person(ParseScript(script));
+    Hooks().makeGraphicalBackend = [&person]() -> std::unique_ptr<UiBackend> {
+      auto backend = std::make_unique<QtBackend>();
+      backend->SetShownHook([&person](DialogView& view) { person.Work(view); });
+      return backend;
+    };
+    std::string result = Call(words, nullptr);
+    EXPECT_EQ(person.Error(), "");
+    EXPECT_TRUE(person.Finished());
+    return result;
+  }
+
+  void ExpectSame(const std::vector<std::string>& words, const std::string& script, const std::string& title) {
+    SCOPED_TRACE(title);
+    std::string scripted = ByScript(words, script);
+    EXPECT_EQ(ByPerson(words, script), scripted);
+  }
+
+  int m_runs = 0;
+};
+
+TEST_F(SameActions, EverySampleCallGivesTheScriptedResult) {
+  std::vector<SampleCall> calls = SampleCalls();
+  ASSERT_FALSE(calls.empty());
+  for (const SampleCall& call : calls) ExpectSame(call.words, call.script, call.title);
+}
+
+TEST_F(SameActions, KeysAndTheCloseBoxEndTheContourDialogAsScripted) {
+  const std::vector<std::string> contour{"OnDlgContour", "10", "99", "5", "990", "0", "0", "0", "1", "2", "0", "103"};
+  // Enter in an edit is the framework's OK: the first field stays 0.
+  ExpectSame(contour, "type 105 \"7\"\nclick 125\nselect 1401 3\nclick 1201\nclick 121\ntype 102 \"50\"\nenter\n",
+             "typing, steps, a combo box, a check box, a radio button, Enter");
+  ExpectSame(contour, "click 1045\nselect 1002 5\nclick 140\n", "own OK button");
+  ExpectSame(contour, "click 110\nescape\n", "Escape");
+  ExpectSame(contour, "click 1200\nclose\n", "close box");
+}
+
+}  // namespace
+}  // namespace topodlg::gui
