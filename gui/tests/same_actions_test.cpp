@@ -10,6 +10,7 @@
 
 #include "gui/dialog_view.h"
 #include "gui/qt_backend.h"
+#include "gui/sample_calls.h"
 #include "gui/tests/qtest_person.h"
 #include "tools/scripted/cli.h"
 
@@ -27,56 +28,6 @@ std::string ReadAll(std::FILE* file) {
   size_t n;
   while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, n);
   return text;
-}
-
-// The words of a line as the shell reads them ('...' literal, "..." with \" and \\).
-std::vector<std::string> ShellWords(const std::string& line) {
-  std::vector<std::string> words;
-  size_t i = 0;
-  while (i < line.size()) {
-    while (i < line.size() && line[i] == ' ') ++i;
-    if (i >= line.size()) break;
-    std::string word;
-    while (i < line.size() && line[i] != ' ') {
-      char c = line[i++];
-      if (c == '\'') {
-        while (i < line.size() && line[i] != '\'') word += line[i++];
-        ++i;
-      } else if (c == '"') {
-        while (i < line.size() && line[i] != '"') {
-          if (line[i] == '\\' && i + 1 < line.size()) ++i;
-          word += line[i++];
-        }
-        ++i;
-      } else {
-        word += c;
-      }
-    }
-    words.push_back(word);
-  }
-  return words;
-}
-
-struct SampleCall {
-  std::string title;
-  std::string script;
-  std::vector<std::string> words;  // entry function and its arguments
-};
-
-std::vector<SampleCall> SampleCalls() {
-  std::vector<SampleCall> calls;
-  std::ifstream list(kExamples / "demo.txt");
-  std::string line;
-  while (std::getline(list, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    size_t bar1 = line.find('|'), bar2 = line.find('|', bar1 + 1);
-    if (bar2 == std::string::npos) continue;
-    std::ifstream script(kExamples / "scripts" / line.substr(bar1 + 1, bar2 - bar1 - 1));
-    std::stringstream text;
-    text << script.rdbuf();
-    calls.push_back({line.substr(0, bar1), text.str(), ShellWords(line.substr(bar2 + 1))});
-  }
-  return calls;
 }
 
 class SameActions : public ::testing::Test {
@@ -132,9 +83,14 @@ class SameActions : public ::testing::Test {
 };
 
 TEST_F(SameActions, EverySampleCallGivesTheScriptedResult) {
-  std::vector<SampleCall> calls = SampleCalls();
+  std::vector<SampleCall> calls = ReadSampleCalls(kExamples);
   ASSERT_FALSE(calls.empty());
-  for (const SampleCall& call : calls) ExpectSame(call.words, call.script, call.title);
+  for (const SampleCall& call : calls) {
+    std::ifstream script(kExamples / "scripts" / call.scriptFile);
+    std::stringstream text;
+    text << script.rdbuf();
+    ExpectSame(call.words, text.str(), call.title);
+  }
 }
 
 TEST_F(SameActions, KeysAndTheCloseBoxEndTheContourDialogAsScripted) {

@@ -1,0 +1,66 @@
+#include "gui/host/argument_names.h"
+
+#include <map>
+#include <vector>
+
+namespace topodlg::gui {
+namespace {
+
+using Names = std::vector<const char*>;
+
+const std::map<std::string, Names>& Table() {
+  static const std::map<std::string, Names> table = {
+      {"OnDlgContour",
+       {"main contour interval (m)", "total main contours", "index contour every N main", "highest elevation (m)",
+        "lowest elevation (m)", "auxiliary interval (m)", "auxiliary height Hm (m)", "show index contours (0/1)",
+        "index contour colour (item)", "colour-coded display (0/1)", "coast colour + 100 × thick when printing"}},
+      {"OnDlgGraphicSize", {"size (%)"}},
+      {"OnDlgScaleSet",
+       {"north-south axis (m)", "east-west axis (m)", "vertical axis (m)", "number of ticks",
+        "scale position north-south (cells)", "scale position east-west (cells)",
+        "compass position north-south (cells)", "compass position east-west (cells)", "display switch (on/off)"}},
+      {"OnDlgLgdSet",
+       {"legend vertical move (dots)", "legend corner (0 auto, 1-4)", "title vertical move (dots)",
+        "title alignment (-1/0/1)", "legend corner name"}},
+      {"OnDlgPrintSet",
+       {"contour width (0/1)", "show points (0/1)", "drawing size (%)", "print sheet index maps (0/1)",
+        "place-name font size (points)", "legend and compass place (OUT/IN)", "outer frame scale (ON/OFF)"}},
+      {"OnDlgRangeSet",
+       {"(ignored)", "north-west x", "north-west y", "south-east x", "south-east y", "smallest x", "smallest y",
+        "largest x", "largest y", "cell width (m)", "cell height (m)", "cell size (width,height)", "mesh kind",
+        "map kind"}},
+      {"OnDlgGradientSet",
+       {"display item (0-3)", "colour (0-3)", "background (0/1)", "passed through", "text size (0-2)",
+        "line colour|width|baseline|vertical lines|background|"}},
+      {"OnDlgPrflSet",
+       {"section line width (0/1)", "vertical lines (0/1)", "baseline (0/1)", "block-diagram background (0/1)",
+        "(ignored)", "sections shown + 1", "passed through", "terrain line colour (0-2)", "section spacing (km)"}},
+      {"OnDlgViewPoint",
+       {"highest point (m)", "lowest point (m)", "block bottom elevation (m)", "azimuth (degrees)",
+        "depression angle (degrees)", "angle increment (degrees)", "hidden lines (2/1/-1)", "relief display (1/2)",
+        "wire-frame direction (0-2)", "frame interval (0/1)", "vertical exaggeration", "viewpoint direction"}},
+      {"OnDlgTrack",
+       {"show flag", "passed value", "selected index", "scale flag", "scale interval (km)", "selected row", "group",
+        "group name 0", "group name 1", "group name 2", "group name 3", "group name 4", "data directory",
+        "current path", "editor path", "displayed numbers (each + blank, -1 ends)", "displayed paths (each + blank)"}},
+      {"OnDlgTrkUp",
+       {"group name 0", "group name 1", "group name 2", "group name 3", "group name 4", "data directory", "mesh",
+        "editor path"}},
+      {"OnDlgOvlyF", {"current file", "list kind", "editor path", "data directory"}},
+      {"OnDlgPoint",
+       {"packed", "count", "symbol size", "current file", "editor path", "data directory",
+        "file list (each + |, 999| ends)"}},
+      {"OnDlgOvlp", {"finish (0/1)", "latitude", "longitude"}},
+  };
+  return table;
+}
+
+}  // namespace
+
+std::string ArgumentName(const std::string& entry, size_t index) {
+  auto it = Table().find(entry);
+  if (it == Table().end() || index >= it->second.size()) return {};
+  return it->second[index];
+}
+
+}  // namespace topodlg::gui
