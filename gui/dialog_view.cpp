@@ -58,7 +58,7 @@ DialogView::DialogView(CDialog& dialog, QWidget* owner, bool interactive)
   if (const DialogTemplate* layout = dialog.Template()) AddSurface(dialog, *this, LayOutTemplate(*layout, *this));
   if (m_interactive) {
     setWindowModality(Qt::ApplicationModal);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
       if (m_refreshing || !isVisible()) return;
       const Bound* bound = BoundTo(now);
       if (!bound) return;
@@ -69,7 +69,9 @@ DialogView::DialogView(CDialog& dialog, QWidget* owner, bool interactive)
   }
 }
 
-DialogView::~DialogView() = default;
+// The widgets that go with the view give up the focus on their way out; the
+// dialog must not hear of that.
+DialogView::~DialogView() { disconnect(m_focusWatch); }
 
 DialogView::Surface& DialogView::AddSurface(CDialog& dialog, QWidget& widget, const std::vector<ControlWidget>& built) {
   auto surface = std::make_unique<Surface>();

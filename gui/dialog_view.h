@@ -73,6 +73,7 @@ class DialogView : public QDialog {
   bool m_interactive;
   std::vector<std::unique_ptr<Surface>> m_surfaces;  // the dialog first, then its pages
   QHash<QWidget*, const Bound*> m_byWidget;
+  QMetaObject::Connection m_focusWatch;
   bool m_acting = false;
   bool m_refreshing = false;
   QEventLoop m_loop;

@@ -1,6 +1,7 @@
 // The real widgets, worked with QTest, give a dialog the same actions as the
 // scripted user: every sample call of the library is run both ways, with the
 // same script, on copies of the sample data, and must give the same result.
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -36,8 +37,9 @@ class SameActions : public ::testing::Test {
 
   // Runs topodlg on a fresh copy of the sample data; returns its output.
   std::string Call(const std::vector<std::string>& words, const std::string* scriptFile) {
-    fs::path data = fs::temp_directory_path() / ("topodlg-gui-" + std::to_string(++m_runs));
-    fs::remove_all(data);
+    // Tests may run side by side: every run has a folder of its own.
+    QTemporaryDir folder;
+    fs::path data = fs::path(folder.path().toStdString()) / "data";
     fs::copy(kExamples / "data", data, fs::copy_options::recursive);
     std::vector<std::string> args{"call"};
     args.insert(args.end(), words.begin(), words.end());
@@ -49,14 +51,13 @@ class SameActions : public ::testing::Test {
     std::string result = ReadAll(out) + (exit == 0 ? "" : "exit " + std::to_string(exit) + ": " + ReadAll(err));
     std::fclose(out);
     std::fclose(err);
-    fs::remove_all(data);
     return result;
   }
 
   std::string ByScript(const std::vector<std::string>& words, const std::string& script) {
-    fs::path file = fs::temp_directory_path() / "topodlg-gui-script.txt";
-    std::ofstream(file) << script;
-    std::string scriptFile = file.string();
+    QTemporaryDir folder;
+    std::string scriptFile = folder.filePath(QStringLiteral("script.txt")).toStdString();
+    std::ofstream(scriptFile) << script;
     return Call(words, &scriptFile);
   }
 
@@ -78,8 +79,6 @@ class SameActions : public ::testing::Test {
     std::string scripted = ByScript(words, script);
     EXPECT_EQ(ByPerson(words, script), scripted);
   }
-
-  int m_runs = 0;
 };
 
 TEST_F(SameActions, EverySampleCallGivesTheScriptedResult) {
