@@ -43,7 +43,9 @@ bool CElevationBandsDlg::OnInitDialog() {
 
 // Shows the flags on the buttons and makes them consistent: all elevations
 // clears every band; otherwise the band below 0 m is always coloured, and a
-// group takes the value of its leading flag.
+// group takes the value of its leading flag as it stands. A leading flag that
+// is neither 0 nor 1 (another digit from the host) is kept, so that its
+// button's toggle rule decides what the next click makes of it.
 void CElevationBandsDlg::ShowFlags() {
   if (m_flags[0] == 1) {
     CheckDlgButton(kAllButton, 1);
@@ -53,10 +55,9 @@ void CElevationBandsDlg::ShowFlags() {
     if (m_flags[1] == 0) m_flags[1] = 1;
   }
   for (const auto& button : kBandButtons) {
-    const int value = m_flags[button.lead] == 1 ? 1 : 0;
-    CheckDlgButton(button.id, value);
-    if (button.first == button.lead) continue;
-    for (int i = button.first; i <= button.lead; ++i) m_flags[i] = value;
+    const int lead = m_flags[button.lead];
+    CheckDlgButton(button.id, lead == 1 ? 1 : 0);
+    for (int i = button.first; i < button.lead; ++i) m_flags[i] = lead;
   }
 }
 

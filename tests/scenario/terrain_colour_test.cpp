@@ -131,6 +131,11 @@ TEST(ElevationBandsDialog, GroupButtonsSetTheirWholeGroup) {
   expected = "01" + std::string(88, '0');
   for (int i = 42; i <= 51; ++i) expected[i] = '1';
   EXPECT_EQ(Bands(mixed, "click 1167\nenter\n"), expected + "\n");
+  // Up to "< 2000m" a leading flag turns on only from 0: a 2 is turned off.
+  std::string two = std::string(90, '0');
+  two[11] = '2';
+  EXPECT_EQ(Bands(two, "click 1163\ndump\nenter\n", &log), "01" + std::string(88, '0') + "\n");
+  EXPECT_TRUE(Shows(Events(log, "dump")[0], 1163, R"("checked":0)"));
   EXPECT_EQ(Bands("", "click 1160\nclick 1160\nenter\n"), "01" + std::string(88, '0') + "\n");
 }
 
