@@ -52,14 +52,18 @@ CColorSchemeDlg::CColorSchemeDlg() : CDialog(kTemplateId) {
   OnClicked(kDeleteButton, [this] { OnDeleteButton(); });
 }
 
-bool CColorSchemeDlg::IsNewEntry() const {
-  return !m_selectionCleared && m_newEntryPosition >= 0 && m_currentPosition == m_newEntryPosition;
+// The buttons act on the current position: while it is the "新規登録"
+// entry's, button 1111 registers and "削除" does nothing. After a registration
+// the entry's position is kept, so the new scheme's position goes on acting as
+// the entry (and offers a further registration) until the dialog is reopened.
+bool CColorSchemeDlg::IsNewEntryPosition() const {
+  return m_newEntryPosition >= 0 && m_currentPosition == m_newEntryPosition;
 }
 
-// A position the host gives outside the list, like the list after a deletion,
-// names no scheme: the swatches show black and the scheme buttons do nothing.
+// A position the host gives outside the list names no scheme: the swatches
+// show black and the scheme buttons do nothing.
 bool CColorSchemeDlg::IsListedScheme() const {
-  return !m_selectionCleared && m_currentPosition >= 0 && m_currentPosition < m_schemeCount;
+  return m_currentPosition >= 0 && m_currentPosition < m_schemeCount;
 }
 
 std::vector<SchemeEntry> CColorSchemeDlg::ListedSchemes() const {
@@ -84,22 +88,21 @@ void CColorSchemeDlg::StoreSchemes(const std::vector<SchemeEntry>& schemes) {
 }
 
 // The list holds the schemes and, while fewer than 29 are registered, the
-// "新規登録" entry after them.
-void CColorSchemeDlg::FillList() {
+// "新規登録" entry after them (not when it is filled again after a
+// registration, which leaves the entry's position as it was).
+void CColorSchemeDlg::FillList(bool withNewEntry) {
   CComboBox* list = GetDlgItem(kSchemeList);
   list->ResetContent();
   for (int i = 0; i < m_schemeCount; ++i) list->AddString(m_schemeNames[i]);
-  m_newEntryPosition = m_schemeCount < kMaxSchemes - 1 ? list->AddString(kNewEntry) : -1;
+  if (withNewEntry) m_newEntryPosition = m_schemeCount < kMaxSchemes - 1 ? list->AddString(kNewEntry) : -1;
 }
 
 bool CColorSchemeDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   ReadIndex();
-  FillList();
+  FillList(true);
   GetDlgItem(kSchemeList)->SetCurSel(m_currentPosition);
   SetDlgItemText(kStatus, CString::Formatted(kCountStatus, m_schemeCount));
-  // Opening on the "新規登録" entry is the same as choosing it.
-  if (IsNewEntry()) SetDlgItemText(kEditButton, kNewEntry);
   return true;
 }
 
@@ -128,17 +131,13 @@ void CColorSchemeDlg::ClearPreview() {
   CheckDlgButton(kPreviewCheck, 0);
 }
 
-// The scheme is read when the dialog is first shown, not before.
+// The scheme is read when the dialog is first shown, not before. Opening on the
+// "新規登録" entry loads no file (its position has none): the scheme swatches
+// show black until the entry is chosen in the list.
 void CColorSchemeDlg::OnPaint() {
   if (!m_loaded) {
     m_loaded = true;
-    if (IsNewEntry()) {
-      m_swatches[kSwatchLake] = m_lakeColour;
-      m_swatches[kSwatchBackground] = m_backgroundColour;
-      ShowNewEntry();
-    } else {
-      LoadScheme(m_currentPosition);
-    }
+    LoadScheme(m_currentPosition);
   }
   PaintSwatches();
 }
@@ -169,9 +168,9 @@ void CColorSchemeDlg::OutlineSwatches(int framed) {
 
 void CColorSchemeDlg::OnSelectionChange() {
   m_currentPosition = GetDlgItem(kSchemeList)->GetCurSel();
-  m_selectionCleared = false;
   ClearPreview();
-  if (IsNewEntry()) {
+  m_newEntrySelected = IsNewEntryPosition();
+  if (m_newEntrySelected) {
     ShowNewEntry();
   } else {
     LoadScheme(m_currentPosition);
@@ -186,7 +185,7 @@ void CColorSchemeDlg::OnSwatch(int swatch) {
   CColorDialog picker(m_swatches[swatch], CC_RGBINIT | CC_FULLOPEN, this);
   if (picker.DoModal() != IDOK) return;
   const COLORREF chosen = picker.GetColor();
-  if (IsNewEntry() && IsSchemeSwatch(swatch)) m_newSchemeColours[swatch] = chosen;
+  if (m_newEntrySelected && IsSchemeSwatch(swatch)) m_newSchemeColours[swatch] = chosen;
   if (chosen == m_swatches[swatch]) return;
   m_swatches[swatch] = chosen;
   m_changeState = ChangeState::PaletteChangeD;
@@ -198,14 +197,14 @@ void CColorSchemeDlg::OnSwatch(int swatch) {
     m_backgroundColour = chosen;
     m_changeState = ChangeState::None;
   }
-  SetDlgItemText(kEditButton, IsNewEntry() ? kNewEntry : kUpdateCaption);
+  SetDlgItemText(kEditButton, m_newEntrySelected ? kNewEntry : kUpdateCaption);
   SetDlgItemText(kStatus, kBlackHint);
   Invalidate();
 }
 
 // The preview shows the colours the left-out (black) levels get on the map.
 void CColorSchemeDlg::OnPreviewCheck() {
-  if (!IsListedScheme()) {
+  if (m_newEntrySelected) {
     CheckDlgButton(kPreviewCheck, 0);
     return;
   }
@@ -215,8 +214,10 @@ void CColorSchemeDlg::OnPreviewCheck() {
   Invalidate();
 }
 
+// After the editor the swatches stay as they were: the file is read again at
+// the next selection of the scheme.
 void CColorSchemeDlg::OnEditButton() {
-  if (IsNewEntry()) {
+  if (IsNewEntryPosition()) {
     RegisterNewScheme();
   } else if (!IsListedScheme()) {
     return;
@@ -224,10 +225,6 @@ void CColorSchemeDlg::OnEditButton() {
     UpdateScheme();
   } else {
     RunEditorAndWait(m_editorProgram, m_schemePath);
-    // Show what the editor left, so that a later update cannot write the
-    // colours of before the edit over it.
-    LoadScheme(m_currentPosition);
-    Invalidate();
   }
 }
 
@@ -269,22 +266,19 @@ void CColorSchemeDlg::RegisterNewScheme() {
     AfxFileErrorBox(failedPath);
     return;
   }
-  // The list is read again from the index. The new scheme is an ordinary
-  // scheme from now on, selected and shown, and the "新規登録" entry follows
-  // the schemes again while there is room, so a further registration in the
-  // same call takes the next position.
+  // The list is read again from the index, without the "新規登録" entry and
+  // without a selection; the swatches and the current position stay.
   ReadIndex();
-  FillList();
+  FillList(false);
   m_changeState = ChangeState::PaletteChangeF;
-  m_currentPosition = free;
-  GetDlgItem(kSchemeList)->SetCurSel(m_currentPosition);
-  LoadScheme(m_currentPosition);
-  SetDlgItemText(kEditButton, kEditCaption);
-  Invalidate();
+  m_newEntrySelected = false;
 }
 
+// Afterwards the list has no selection and the swatches keep their colours;
+// the current position stays, so the buttons act on the scheme that moved up
+// into it.
 void CColorSchemeDlg::OnDeleteButton() {
-  if (!IsListedScheme()) return;
+  if (IsNewEntryPosition() || !IsListedScheme()) return;
   if (Ask(kAskDelete) != IDOK) return;
   std::vector<SchemeEntry> schemes = ListedSchemes();
   CString failedPath;
@@ -293,15 +287,14 @@ void CColorSchemeDlg::OnDeleteButton() {
     return;
   }
   StoreSchemes(schemes);
-  FillList();
-  m_selectionCleared = true;
+  FillList(true);
   m_changeState = ChangeState::PaletteChangeF;
 }
 
 void CColorSchemeDlg::OnOK() {
   if (m_changeState == ChangeState::PaletteChangeD) {
     bool proceed = false;
-    if (IsNewEntry()) {
+    if (IsNewEntryPosition()) {
       proceed = Ask(kAskRegisterOnOk) == IDOK;
     } else if (IsListedScheme()) {
       m_changedMark = true;

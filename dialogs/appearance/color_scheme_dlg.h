@@ -38,10 +38,9 @@ class CColorSchemeDlg : public CDialog {
   CString m_editorProgram;
   CString m_indexPath;
   CString m_schemePath;           // the file the editor opens
-  // After a deletion the list has no selection and the current position may
-  // name another scheme than the swatches show: the buttons that act on the
-  // current scheme wait for the next selection.
-  bool m_selectionCleared = false;
+  // True while the "新規登録" entry is the list's selection (chosen in the
+  // list, not merely the position the dialog opened on).
+  bool m_newEntrySelected = false;
   ChangeState m_changeState = ChangeState::None;
   bool m_changedMark = false;     // the host must reload the scheme
 
@@ -52,12 +51,12 @@ class CColorSchemeDlg : public CDialog {
   void OnCancel() override;
 
  private:
-  bool IsNewEntry() const;
+  bool IsNewEntryPosition() const;
   bool IsListedScheme() const;
   std::vector<SchemeEntry> ListedSchemes() const;
   void ReadIndex();
   void StoreSchemes(const std::vector<SchemeEntry>& schemes);
-  void FillList();
+  void FillList(bool withNewEntry);
   void LoadScheme(int position);
   void ShowNewEntry();
   void ClearPreview();

@@ -100,7 +100,8 @@ bool DeleteScheme(const CString& dataDir, std::vector<SchemeEntry>& schemes, int
   for (int i = position + 1; i < count; ++i) {
     const CString from = dataDir + NumberedSchemeFile(i + 1);
     if (!journal.Rename(from, dataDir + NumberedSchemeFile(i))) {
-      journal.Undo();
+      // The deletion ends here: what was removed and renamed stays so.
+      RemoveFile(aside);
       failedPath = from;
       return false;
     }

@@ -1,7 +1,6 @@
 // Changes to the colour schemes in the data directory: updating a scheme file,
 // registering a new scheme, deleting one with the renumbering of the files after
-// it. Each change is done completely or not at all: after a failure every file
-// is as it was and `failedPath` names the file that could not be written,
+// it. After a failure `failedPath` names the file that could not be written,
 // renamed or removed, for the file-error report.
 #pragma once
 
@@ -34,7 +33,10 @@ bool RegisterScheme(const CString& dataDir, const SchemeEntry& scheme, const Swa
 // Deletes the scheme at `position` of `schemes`: removes its file, renames the
 // file of each later scheme at position i from number i + 1 to number i, and
 // rewrites the index whole with the remaining schemes. On success `schemes`
-// holds the remaining schemes with their new file names.
+// holds the remaining schemes with their new file names. A removal or rename
+// that fails ends the deletion there (the files already removed or renamed
+// stay so) and the index is not rewritten; when the index cannot be written,
+// every file is put back as it was.
 bool DeleteScheme(const CString& dataDir, std::vector<SchemeEntry>& schemes, int position,
                   CString& failedPath);
 

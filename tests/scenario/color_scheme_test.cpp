@@ -114,19 +114,21 @@ TEST_F(ColorSchemeDialog, LakeAndBackgroundAreTheHostsAndCancelPendingSchemeEdit
   EXPECT_EQ(Events(r.log, "colordialog")[2], R"({"event":"colordialog","initial":"#ffffff","answer":"#ffffff"})");
 }
 
-TEST_F(ColorSchemeDialog, EditorOpensTheSchemeAndTheDialogShowsWhatItLeft) {
+// What the editor leaves is read at the next selection of the scheme.
+TEST_F(ColorSchemeDialog, EditorOpensTheSchemeFile) {
   m_data.Write("edit.sh", "printf '1000 255   0   0\\r\\n' >> \"$1\"\n");
-  RunResult r = Run("click 1111\ndump\nenter\n", 0, "/bin/sh " + m_data.str() + "/edit.sh");
+  RunResult r = Run("click 1111\ndump\nselect 1029 0\ndump\nenter\n", 0, "/bin/sh " + m_data.str() + "/edit.sh");
   ASSERT_EQ(r.exit, 0) << r.err;
   const auto process = Events(r.log, "process").at(0);
   EXPECT_NE(process.find("\"command\":\"/bin/sh " + m_data.str() + "/edit.sh D:\\\\Orbis1.plt\""),
             std::string::npos)
       << process;
   EXPECT_NE(process.find("\"" + m_data.str() + "/Orbis1.plt\"]"), std::string::npos) << process;
-  EXPECT_EQ(Fill(Events(r.log, "dump")[0], 1021), "#ff0000");
+  EXPECT_EQ(Fill(Events(r.log, "dump")[0], 1021), "#d2aa5a");
+  EXPECT_EQ(Fill(Events(r.log, "dump")[1], 1021), "#ff0000");
 }
 
-TEST_F(ColorSchemeDialog, RegistrationWritesANewSchemeAndOffersTheNextOne) {
+TEST_F(ColorSchemeDialog, RegistrationWritesANewSchemeAndRefillsTheList) {
   RunResult r = Run("select 1029 4\ndump\nclick 1026\ncolor 250 250 250\ntype 1029 \"" + U8(u8"新しい配色") +
                     "\"\nclick 1111\nanswer ok\ndump\nenter\n");
   ASSERT_EQ(r.exit, 0) << r.err;
@@ -137,9 +139,11 @@ TEST_F(ColorSchemeDialog, RegistrationWritesANewSchemeAndOffersTheNextOne) {
   EXPECT_EQ(Messages(r.log), U8(u8"新規に配色を登録します！\n"));
   EXPECT_NE(Read("Orbis5.plt").find("   1 255 255 255         0m\r\n4000 250 250 250"), std::string::npos);
   EXPECT_EQ(Read("PlttFile.dat").substr(82), "新しい配色$Orbis5.plt\r\n");
-  EXPECT_NE(dumps[1].find(U8(u8R"("地表（茶系）","新しい配色","新規登録"],"selected":4)")), std::string::npos)
-      << dumps[1];
-  EXPECT_EQ(r.out, "4 0 0 255 0 0 255 255 255 255\n");
+  // The list is filled again without "新規登録" and without a selection; the
+  // sea colour is still the one last loaded from a file.
+  EXPECT_NE(dumps[1].find(U8(u8R"("地表（茶系）","新しい配色"],"selected":-1)")), std::string::npos) << dumps[1];
+  EXPECT_NE(dumps[1].find(U8(u8R"("id":1111,"kind":"button","text":"新規登録")")), std::string::npos);
+  EXPECT_EQ(r.out, "4 0 64 160 0 0 255 255 255 255\n");
 }
 
 TEST_F(ColorSchemeDialog, RegistrationWantsANewNameAndRespectsTheLimit) {
@@ -155,14 +159,19 @@ TEST_F(ColorSchemeDialog, RegistrationWantsANewNameAndRespectsTheLimit) {
   EXPECT_EQ(Messages(r.log), U8(u8"配色を登録しますか！\n新規に配色を登録します！\n配色の名称を入力してください！\n"));
   EXPECT_EQ(r.out, "4 0 64 160 0 0 255 255 255 255\n");  // the sea as last loaded from a file
 
-  // 28 schemes offer a registration; the 29th is the last one.
+  // 28 schemes offer a registration; the 29th is the last one. Opened on the
+  // "新規登録" position, the dialog loads no scheme: the swatches show black.
   std::string index;
   for (int i = 1; i <= 28; ++i) index += "s" + std::to_string(i) + "$Orbis" + std::to_string(i) + ".plt\r\n";
   m_data.Write("PlttFile.dat", index);
-  r = Run("type 1029 n29\nclick 1111\nanswer ok\ndump\nenter\n", 28);
+  r = Run("dump\ntype 1029 n29\nclick 1111\nanswer ok\ndump\nenter\n", 28);
   ASSERT_EQ(r.exit, 0) << r.err;
-  EXPECT_TRUE(fs::exists(m_data.path() / "Orbis29.plt"));
-  EXPECT_NE(Events(r.log, "dump")[0].find(R"("s28","n29"],"selected":28)"), std::string::npos);
+  EXPECT_EQ(Fill(Events(r.log, "dump")[0], 1017), "#000000");
+  EXPECT_NE(Events(r.log, "dump")[0].find(U8(u8R"("id":1111,"kind":"button","text":"編集")")), std::string::npos);
+  EXPECT_EQ(Read("Orbis29.plt").substr(Read("Orbis29.plt").find('\n') + 1),
+            "   0   0   0   0      （海域）  1:15\r\n   1   0   0   0         0m\r\n4000   0   0   0     4,000m\r\n");
+  EXPECT_NE(Events(r.log, "dump")[1].find(R"("s28","n29"],"selected":-1)"), std::string::npos);
+  EXPECT_EQ(r.out, "28 0 0 0 0 0 255 255 255 255\n");
   r = Run("dump\nescape\n", 5);
   EXPECT_NE(Events(r.log, "dump")[0].find(U8(u8R"("配色の登録数=29")")), std::string::npos);
   EXPECT_NE(Events(r.log, "dump")[0].find(R"("s28","n29"],"selected":5)"), std::string::npos);
@@ -177,15 +186,20 @@ TEST_F(ColorSchemeDialog, RegistrationStartsAMissingIndex) {
   EXPECT_EQ(Read("PlttFile.dat"), "first$Orbis5.plt\r\n");
 }
 
+// The current position stays: the buttons then act on the scheme that moved
+// up into it, and a written file makes button 1111 offer an update.
 TEST_F(ColorSchemeDialog, DeletionRenumbersTheFilesAndLeavesNoSelection) {
-  RunResult r = Run("click 1032\nanswer ok\ndump\nclick 1032\nclick 1111\nenter\n", 0);
+  const std::string kept = Read("Orbis3.plt");
+  RunResult r = Run("click 1032\nanswer ok\ndump\nclick 1111\nanswer cancel\nclick 1032\nanswer ok\nenter\n", 0);
   ASSERT_EQ(r.exit, 0) << r.err;
-  EXPECT_EQ(Messages(r.log), U8(u8"現在選択中の配色を削除します！\n"));
-  EXPECT_EQ(Read("PlttFile.dat"), "濃淡（緑）$Orbis1.plt\r\n寒色$Orbis2.plt\r\n地表（茶系）$Orbis3.plt\r\n");
+  EXPECT_EQ(Messages(r.log), U8(u8"現在選択中の配色を削除します！\n現在選択中の配色を更新します！\n"
+                                u8"現在選択中の配色を削除します！\n"));
   const std::string dump = Events(r.log, "dump")[0];
   EXPECT_NE(dump.find(U8(u8R"("items":["濃淡（緑）","寒色","地表（茶系）","新規登録"],"selected":-1)")),
             std::string::npos);
   EXPECT_EQ(Fill(dump, 1017), "#0040a0");  // the swatches keep their colours
+  EXPECT_EQ(Read("PlttFile.dat"), "寒色$Orbis1.plt\r\n地表（茶系）$Orbis2.plt\r\n");
+  EXPECT_EQ(Read("Orbis1.plt"), kept);
   EXPECT_TRUE(Events(r.log, "process").empty());
   EXPECT_EQ(r.out, "0 0 64 160 0 0 255 255 255 255\n");
 }
@@ -213,11 +227,13 @@ TEST_F(ColorSchemeDialog, WritesThatFailReportTheFileAndLoseNothing) {
 
   fs::remove(m_data.path() / "PlttFile.dat");
   fs::rename(m_data.path() / "saved.dat", m_data.path() / "PlttFile.dat");
-  r = Run("click 1032\nanswer ok\nanswer ok\nescape\n", 1);  // Orbis3.plt is missing
+  // Orbis3.plt is missing: the deletion of Orbis2.plt ends at its renaming.
+  r = Run("click 1032\nanswer ok\nanswer ok\nescape\n", 1);
   boxes = Events(r.log, "messagebox");
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_NE(boxes[1].find(U8(u8R"(Orbis3.plt へのアクセス中)")), std::string::npos) << boxes[1];
   EXPECT_NE(boxes[1].find(R"("buttons":"ok","icon":"exclamation")"), std::string::npos);
+  EXPECT_FALSE(fs::exists(m_data.path() / "Orbis2.plt"));
   EXPECT_EQ(Read("PlttFile.dat"), index);
 }
 

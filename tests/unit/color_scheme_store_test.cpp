@@ -68,9 +68,9 @@ TEST_F(SchemeStore, DeletionRenumbersTheLaterFiles) {
   EXPECT_EQ(schemes[1].file, "Orbis2.plt");
 }
 
-// A missing file to remove or to rename, or an index that cannot be written:
-// every file stays as it was and the one that failed is named.
-TEST_F(SchemeStore, FailedDeletionLeavesEveryFileAsItWas) {
+// An index that cannot be written puts every file back; a missing file to
+// rename ends the deletion there. The file that failed is named.
+TEST_F(SchemeStore, FailedDeletionStopsWithoutRewritingTheIndex) {
   const std::vector<std::string> all = {"Orbis1.plt", "Orbis2.plt", "Orbis3.plt", "PlttFile.dat"};
   auto schemes = WriteThree();
   std::filesystem::remove(m_dir.path() / "PlttFile.dat");
@@ -86,8 +86,8 @@ TEST_F(SchemeStore, FailedDeletionLeavesEveryFileAsItWas) {
   std::filesystem::remove(m_dir.path() / "Orbis3.plt");
   EXPECT_FALSE(DeleteScheme(Data(), schemes, 0, m_failed));
   EXPECT_EQ(m_failed, Data() + "Orbis3.plt");
-  EXPECT_EQ(m_dir.Read("Orbis1.plt"), "file 1");
-  EXPECT_EQ(m_dir.Read("Orbis2.plt"), "file 2");
+  EXPECT_EQ(m_dir.Read("Orbis1.plt"), "file 2");
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Orbis1.plt", "PlttFile.dat"}));
   EXPECT_EQ(m_dir.Read("PlttFile.dat"), "a$Orbis1.plt\r\nb$Orbis2.plt\r\nc$Orbis3.plt\r\n");
   EXPECT_EQ(schemes.size(), 3u);
 
