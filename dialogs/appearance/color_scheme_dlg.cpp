@@ -260,7 +260,7 @@ void CColorSchemeDlg::RegisterNewScheme() {
       return;
     }
   }
-  const SchemeEntry scheme{name, NewSchemeFileName(m_dataDir, ListedSchemes())};
+  const SchemeEntry scheme{name, NewSchemeFileName(ListedSchemes())};
   CString failedPath;
   if (!RegisterScheme(m_dataDir, scheme, m_swatches, failedPath)) {
     AfxFileErrorBox(failedPath);

@@ -33,14 +33,6 @@ CString AsideName(const CString& path) {
   return aside;
 }
 
-bool IsListed(const std::vector<SchemeEntry>& schemes, const CString& file) {
-  const CString lower = ToLower(file);
-  for (const SchemeEntry& scheme : schemes) {
-    if (ToLower(scheme.file) == lower) return true;
-  }
-  return false;
-}
-
 // Adds a line at the end of the index, creating it when it is missing. An index
 // whose last line was left without a line break (edited by hand) gets one first,
 // so the new scheme never runs into the name of the last one.
@@ -59,15 +51,12 @@ bool SaveSchemeFile(const CString& path, const CString& name, const SwatchColour
   return WriteFileWhole(path, FormatSchemeFile(name, path, colours));
 }
 
-CString NewSchemeFileName(const CString& dataDir, const std::vector<SchemeEntry>& schemes) {
+CString NewSchemeFileName(const std::vector<SchemeEntry>& schemes) {
   int orbisFiles = 0;
   for (const SchemeEntry& scheme : schemes) {
     if (ToLower(scheme.file).Find("orbis") >= 0) ++orbisFiles;
   }
-  int number = orbisFiles + 1;
-  while (IsListed(schemes, NumberedSchemeFile(number)) || FileExists(dataDir + NumberedSchemeFile(number)))
-    ++number;
-  return NumberedSchemeFile(number);
+  return NumberedSchemeFile(orbisFiles + 1);
 }
 
 bool RegisterScheme(const CString& dataDir, const SchemeEntry& scheme, const SwatchColours& colours,

@@ -19,10 +19,11 @@ CString NumberedSchemeFile(int number);
 bool SaveSchemeFile(const CString& path, const CString& name, const SwatchColours& colours);
 
 // The file name for a new scheme: "Orbis%d.plt" numbered one past the count of
-// listed files whose name contains "orbis". When that name is listed already or
-// a file of that name exists (an index edited by hand), the next number that is
-// neither is taken instead, so a registration never overwrites another scheme.
-CString NewSchemeFileName(const CString& dataDir, const std::vector<SchemeEntry>& schemes);
+// listed files whose name contains "orbis" in any letter case. The files the
+// dialog makes are numbered without gaps, so that name is free; a file of that
+// name left behind (or listed by a hand-edited index) is emptied by the
+// registration.
+CString NewSchemeFileName(const std::vector<SchemeEntry>& schemes);
 
 // Writes the new scheme's file (create mode) and appends its line to the index,
 // creating the index when it is missing (a first registration in an empty data

@@ -182,8 +182,9 @@ TEST_F(ColorSchemeDialog, RegistrationStartsAMissingIndex) {
   RunResult r = Run("dump\ntype 1029 first\nclick 1111\nanswer ok\nenter\n");
   ASSERT_EQ(r.exit, 0) << r.err;
   EXPECT_NE(Events(r.log, "dump")[0].find(U8(u8R"("配色の登録数=0")")), std::string::npos);
-  // Orbis1.plt to Orbis4.plt exist, unlisted: the new scheme takes a fresh file.
-  EXPECT_EQ(Read("PlttFile.dat"), "first$Orbis5.plt\r\n");
+  // No "orbis" file is listed: the new scheme is Orbis1.plt, emptied and written anew.
+  EXPECT_EQ(Read("PlttFile.dat"), "first$Orbis1.plt\r\n");
+  EXPECT_EQ(Read("Orbis1.plt").find(";first  D:\\Orbis1.plt  \r\n   0   0   0   0"), 0u);
 }
 
 // The current position stays: the buttons then act on the scheme that moved

@@ -34,7 +34,7 @@ class SchemeStore : public ::testing::Test {
 };
 
 TEST_F(SchemeStore, RegistrationCreatesAMissingIndex) {
-  const SchemeEntry scheme{"新しい配色", NewSchemeFileName(Data(), {})};
+  const SchemeEntry scheme{"新しい配色", NewSchemeFileName({})};
   EXPECT_EQ(scheme.file, "Orbis1.plt");
   ASSERT_TRUE(RegisterScheme(Data(), scheme, NewSchemeColours(), m_failed));
   EXPECT_EQ(m_dir.Read("PlttFile.dat"), "新しい配色$Orbis1.plt\r\n");
@@ -47,14 +47,11 @@ TEST_F(SchemeStore, RegistrationCreatesAMissingIndex) {
   EXPECT_EQ(m_dir.Read("PlttFile.dat"), "a$mine.plt\r\nb$Orbis2.plt\r\n");
 }
 
-TEST_F(SchemeStore, NewFileNameNeverTakesAFileInUse) {
-  const std::vector<SchemeEntry> mine{{"x", "mine.plt"}};
-  EXPECT_EQ(NewSchemeFileName(Data(), mine), "Orbis1.plt");
-  // A line removed from the index by hand: two "orbis" files, but number 3 is listed.
-  const std::vector<SchemeEntry> gap{{"a", "orbis1.plt"}, {"c", "ORBIS3.PLT"}};
-  EXPECT_EQ(NewSchemeFileName(Data(), gap), "Orbis4.plt");
-  m_dir.Write("Orbis4.plt", "unlisted");
-  EXPECT_EQ(NewSchemeFileName(Data(), gap), "Orbis5.plt");
+// The number counts the listed "orbis" files in any case, not the schemes and
+// not the numbers in use.
+TEST_F(SchemeStore, NewFileNameCountsTheOrbisFiles) {
+  EXPECT_EQ(NewSchemeFileName({{"x", "mine.plt"}}), "Orbis1.plt");
+  EXPECT_EQ(NewSchemeFileName({{"a", "orbis1.plt"}, {"b", "mine.plt"}, {"c", "ORBIS7.PLT"}}), "Orbis3.plt");
 }
 
 TEST_F(SchemeStore, DeletionRenumbersTheLaterFiles) {
