@@ -19,6 +19,8 @@
 
 #include "gui/control_widgets.h"
 #include "gui/dialog_view.h"
+#include "platform/codepage.h"
+#include "platform/path_map.h"
 
 namespace topodlg::gui {
 namespace {
@@ -101,8 +103,11 @@ void QTestPerson::AnswerWhenOpen(const ScriptAction& answer) {
       QTest::mouseClick(message->button(word == "ok" ? QMessageBox::Ok : QMessageBox::Cancel), Qt::LeftButton);
     } else if (auto* picker = qobject_cast<QFileDialog*>(box)) {
       if (word == "cancel" && !answer.words[0].quoted) return picker->reject();
+      // A person types the file's place on this machine.
+      const std::string& path = answer.words[0].text;
+      QString host = QString::fromStdString(path.starts_with("/") ? path : HostPath(Utf8ToCp932(path).value_or(CString())));
       auto* name = picker->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-      ReplaceText(*name, Text(answer, 0));
+      ReplaceText(*name, host);
       QTest::keyClick(name, Qt::Key_Return);
     } else if (auto* colors = qobject_cast<QColorDialog*>(box)) {
       if (answer.words.size() == 1) return colors->reject();
@@ -152,6 +157,21 @@ void QTestPerson::Perform(DialogView& view, const ScriptAction& action) {
       } else {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
       }
+    }
+  } else if (verb == "scroll") {
+    // The arrows and the track of a scroll bar; the bar itself ends the scrolling.
+    const std::string& code = action.words.at(1).text;
+    const bool vertical = widget->height() > widget->width();
+    const int length = vertical ? widget->height() : widget->width();
+    auto along = [&](int at) { return vertical ? QPoint(widget->width() / 2, at) : QPoint(at, widget->height() / 2); };
+    if (code == "lineleft" || code == "lineright" || code == "pageleft" || code == "pageright") {
+      const int arrow = std::min(widget->width(), widget->height());
+      const bool right = code.ends_with("right");
+      const bool page = code.starts_with("page");
+      int at = page ? (right ? length - arrow - 4 : arrow + 4) : (right ? length - arrow / 2 : arrow / 2);
+      QTest::mouseClick(widget, Qt::LeftButton, {}, along(at));
+    } else if (code != "endscroll") {
+      Fail(action, "scroll " + code + " is not played here");
     }
   } else if (verb == "tab") {
     auto* tabs = dynamic_cast<TabControl*>(widget);
