@@ -4,6 +4,7 @@
 
 #include "dialogs/points/file_list.h"
 #include "dialogs/points/file_list_dlg.h"
+#include "frame/spin_step.h"
 #include "include/topodlg/topodlg.h"
 #include "platform/module_state.h"
 
@@ -159,7 +160,7 @@ void CPointInfoDlg::OnRemoveRow() {
     if (i >= m_selectedRow) m_files[i] = m_files[i + 1];
     if (m_files[i] == kEndMarker || i + 1 >= kListCapacity - 1) break;
   }
-  --m_fileCount;
+  m_fileCount = StepBy(m_fileCount, -1);
   EndDialog(IDOK);
 }
 

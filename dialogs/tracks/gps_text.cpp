@@ -9,6 +9,10 @@ namespace {
 
 bool Contains(const CString& text, const char* part) { return text.Find(part) >= 0; }
 
+// The number shown for a track: number + 1 in 32-bit arithmetic. The host may
+// pass any displayed-track number; the largest one wraps as it always has.
+int Shown(int number) { return static_cast<int>(static_cast<unsigned>(number) + 1u); }
+
 // The text from `from` up to (not including) the next `stop` at or after it,
 // or to the end when there is none. `next` is set past that stop, or to the
 // length when the text ran out.
@@ -53,7 +57,7 @@ void ApplyPathRows(const std::array<PathRow, N>& rows, const CString& lowerPath,
     if (!Contains(lowerPath, row.needle)) continue;
     out.type = row.type;
     if (row.format) out.format = row.format;
-    if (row.namePrefix) out.name = CString::Formatted("%s%d", row.namePrefix, number + 1);
+    if (row.namePrefix) out.name = CString::Formatted("%s%d", row.namePrefix, Shown(number));
     if (row.datum) out.datum = row.datum;
   }
 }
@@ -219,14 +223,14 @@ TrackSummary SummarizeTrack(const CString& path, int number, int tableCount, Tra
     // carries no name of its own: the file name stands in for it.
     summary.name = FileNameWithoutExtension(lowerPath);
   }
-  if (summary.name.IsEmpty()) summary.name = CString::Formatted("トラック%d", number + 1);
+  if (summary.name.IsEmpty()) summary.name = CString::Formatted("トラック%d", Shown(number));
 
   SplitDateAndStart(summary);
   if (summary.type == "log" && summary.date.IsEmpty()) {
     // A log line begins with the point's date and time ("03/03/10 04:52:24").
     summary.date = header.firstLogLine.Left(17);
   }
-  summary.numberText = CString::Formatted("  No=%d/%d", number + 1, tableCount);
+  summary.numberText = CString::Formatted("  No=%d/%d", Shown(number), tableCount);
   return summary;
 }
 

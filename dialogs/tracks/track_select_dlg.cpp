@@ -1,6 +1,9 @@
 #include "dialogs/tracks/track_select_dlg.h"
 
+#include <algorithm>
+
 #include "dialogs/points/file_list_dlg.h"
+#include "frame/spin_step.h"
 #include "include/topodlg/topodlg.h"
 #include "platform/module_state.h"
 
@@ -233,15 +236,15 @@ void CTrackSelectDlg::OnScaleToggled() {
 
 // Steps of 1 km up to 10 km, of 5 km above.
 void CTrackSelectDlg::OnScaleUp() {
-  m_scaleInterval += m_scaleInterval < 10 ? 1 : 5;
+  m_scaleInterval = StepBy(m_scaleInterval, m_scaleInterval < 10 ? 1 : 5);
   SetDlgItemText(kScaleInterval, CString::Formatted(" %2dkm", m_scaleInterval));
 }
 
 void CTrackSelectDlg::OnScaleDown() {
   if (m_scaleInterval > 10) {
-    m_scaleInterval = m_scaleInterval - 5 < 10 ? 10 : m_scaleInterval - 5;
+    m_scaleInterval = std::max(m_scaleInterval - 5, 10);
   } else {
-    m_scaleInterval = m_scaleInterval - 1 < 1 ? 1 : m_scaleInterval - 1;
+    m_scaleInterval = std::max(StepBy(m_scaleInterval, -1), 1);
   }
   SetDlgItemText(kScaleInterval, CString::Formatted("%2dkm", m_scaleInterval));
 }

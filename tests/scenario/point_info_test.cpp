@@ -2,6 +2,8 @@
 // point registration (OnDlgOvlp).
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "tests/support/dump_query.h"
 #include "tests/support/topodlg_run.h"
 
@@ -58,6 +60,8 @@ TEST_F(PointInfoDialog, ShowsTheFilesWithTheirColoursAndReturnsThemUnchanged) {
   EXPECT_EQ(TextOf(m_dump, 1273) + TextOf(m_dump, 1479), "(  0 files)");
   EXPECT_EQ(r.out, "1|0|1|5|d:\\pt\\a.txt||\n");
   EXPECT_EQ(Run(501, -1, "d:\\x|999|", "click 1\n").out, "1|-1|1|5|d:\\pt\\a.txt|\n");
+  // A removal from such a list stays inside the int range.
+  EXPECT_EQ(Run(501, INT_MIN, "", "select 1270 0\nclick 1272\n").out, "1|-2147483648|1|5|d:\\pt\\a.txt|\n");
 }
 
 TEST_F(PointInfoDialog, ClearAllAndRemoveRowEndTheDialog) {

@@ -2,6 +2,8 @@
 // with its nested file-list dialog.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "tests/scenario/track_data.h"
 #include "tests/support/dump_query.h"
 
@@ -55,6 +57,9 @@ TEST_F(TrackSelectDialog, DisplayedTracksShowTheirNamesAndTheLastBecomesCurrent)
   EXPECT_EQ(FieldOf(Dump(), 1268, "items"), U8(u8R"(["POTﾄﾗｯｸ5","トラック3"])"));
   EXPECT_EQ(TextOf(Dump(), 1262), "   3");
   EXPECT_EQ(r.out, U8(u8"1 0 0 5 0 -1 -1 ||トラック3||35.13.56,139.06.26|\n"));
+  // The largest number a host can pass names its track in 32-bit arithmetic.
+  Run(TrackArgs{.numbers = "2147483647 -1 ", .paths = "d:\\gps\\b.pot "}, "dump\nclick 1\n");
+  EXPECT_EQ(FieldOf(Dump(), 1268, "items"), U8(u8R"(["POTﾄﾗｯｸ-2147483648"])"));
 }
 
 TEST_F(TrackSelectDialog, ScaleIntervalStepsAndDisplay) {
@@ -70,6 +75,9 @@ TEST_F(TrackSelectDialog, ScaleIntervalStepsAndDisplay) {
   r = Run(a, "click 1264\nclick 1267\ndump\nclick 1\n");
   EXPECT_EQ(TextOf(Dump(), 1266), " 1km");
   EXPECT_EQ(r.out, "1 0 1 1 0 -1 -1 |||||\n");
+  // Whatever the host passes, a step stays inside the int range.
+  EXPECT_EQ(Run(TrackArgs{.scaleInterval = INT_MAX}, "click 1265\nclick 1\n").out, "1 0 0 2147483647 0 -1 -1 |||||\n");
+  EXPECT_EQ(Run(TrackArgs{.scaleInterval = INT_MIN}, "click 1264\nclick 1\n").out, "1 0 0 1 0 -1 -1 |||||\n");
   a = TrackArgs{.scaleFlag = 1};
   r = Run(a, "dump\nclick 1267\nclick 1\n");
   EXPECT_EQ(FieldOf(Dump(), 1267, "checked") + TextOf(Dump(), 1266), "1 5km");
