@@ -1,6 +1,7 @@
 #include "dialogs/points/file_list.h"
 
 #include <array>
+#include <string>
 
 #include "platform/text_file.h"
 
@@ -99,7 +100,12 @@ RegisterResult RegisterFileListEntry(const CString& listPath, const CString& low
   for (const CString& line : ReadListLines(listPath)) {
     if (!line.IsEmpty() && line == asRead) return RegisterResult::Duplicate;
   }
-  return AppendLineCrLf(listPath, lowerPath) ? RegisterResult::Added : RegisterResult::WriteFailed;
+  // A list whose last line has no line end (the user's editor may leave it so)
+  // first gets one: the new path must never run on into the last entry.
+  std::string bytes;
+  const bool unended = ReadFileBytes(listPath, bytes) && !bytes.empty() && bytes.back() != '\n';
+  CString line = unended ? "\r\n" + lowerPath : lowerPath;
+  return AppendLineCrLf(listPath, line) ? RegisterResult::Added : RegisterResult::WriteFailed;
 }
 
 }  // namespace topodlg

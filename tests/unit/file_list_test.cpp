@@ -55,6 +55,9 @@ TEST(FileListRegistration, AppendsCreatesAndIgnoresDuplicates) {
   std::string longPath = "d:\\" + std::string(250, 'y');
   EXPECT_EQ(RegisterFileListEntry(list, longPath), RegisterResult::Added);
   EXPECT_EQ(RegisterFileListEntry(list, longPath), RegisterResult::Duplicate);
+  // A last line without its line end keeps its entry.
+  EXPECT_EQ(RegisterFileListEntry(WriteFile(folder, "DATAFILE.dat", "d:\\a.txt"), "d:\\b.txt"), RegisterResult::Added);
+  EXPECT_EQ(folder.Read("DATAFILE.dat"), "d:\\a.txt\r\nd:\\b.txt\r\n");
   // A folder that does not exist is not made; an empty path is refused.
   EXPECT_EQ(RegisterFileListEntry(PathIn(folder, "MAPELMNT/PFCTRFL.DAT"), "d:\\a"), RegisterResult::WriteFailed);
   EXPECT_FALSE(std::filesystem::exists(folder.path() / "MAPELMNT"));
