@@ -51,8 +51,11 @@ void RunEditorAndWait(const CString& program, const CString& file) {
   const CString commandLine = program + " " + file;
   std::vector<std::string> argv;
   for (const CString& word : ProgramWords(program)) argv.push_back(HostArgument(word));
+  // Without a program the command line would start with the file itself: a
+  // data file is never run as a program, so nothing starts.
+  const bool noProgram = argv.empty();
   argv.push_back(HostArgument(file));
-  std::optional<int> exit = RunProgramAndWait(argv);
+  std::optional<int> exit = noProgram ? std::nullopt : RunProgramAndWait(argv);
 
   std::vector<std::string> quoted;
   for (const auto& a : argv) quoted.push_back(JsonQuote(a));

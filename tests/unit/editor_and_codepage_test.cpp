@@ -69,6 +69,10 @@ TEST_F(Editor, NothingStartsForAnEmptyFileAndAMissingProgramIsIgnored) {
   EXPECT_EQ(Log(), "");
   RunEditorAndWait("D:\\no-such-editor", "D:\\x.txt");
   EXPECT_NE(Log().find(R"("started":false)"), std::string::npos);
+  // No program: the file, executable though it is, is not run in its place.
+  RunEditorAndWait(" ", "D:\\editor.sh");
+  EXPECT_FALSE(std::filesystem::exists(m_dir.path() / "args"));
+  EXPECT_NE(Log().find(R"("command":"  D:\\editor.sh")"), std::string::npos) << Log();
 }
 
 TEST_F(Editor, AFileNameCannotRunAnything) {
