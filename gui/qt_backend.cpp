@@ -67,7 +67,8 @@ int QtBackend::MessageBox(const CString& text, unsigned type) {
   // Escape answers Cancel where there is one, else OK, as a message box does.
   box.setEscapeButton(okCancel ? QMessageBox::Cancel : QMessageBox::Ok);
   box.setDefaultButton(QMessageBox::Ok);
-  return box.exec() == QMessageBox::Ok ? IDOK : IDCANCEL;
+  const bool ok = box.exec() == QMessageBox::Ok;
+  return ok || !okCancel ? IDOK : IDCANCEL;
 }
 
 std::optional<CString> QtBackend::FileDialog(const FileDialogRequest& request) {
