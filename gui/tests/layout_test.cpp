@@ -121,17 +121,6 @@ TEST(LayoutTest, TemplateBecomesWidgetsAtTheirPositions) {
   EXPECT_EQ(ControlIdOf(*WidgetOf(built, 1401)), 1401);
 }
 
-TEST(LayoutTest, RadioButtonsLeaveTheirGroupToTheControlModel) {
-  DialogTemplate dialog = SampleDialog();
-  QWidget surface;
-  std::vector<ControlWidget> built = LayOutTemplate(dialog, surface);
-  auto* shown = qobject_cast<QRadioButton*>(WidgetOf(built, 121));
-  auto* hidden = qobject_cast<QRadioButton*>(WidgetOf(built, 122));
-  shown->setChecked(true);
-  hidden->setChecked(true);
-  EXPECT_TRUE(shown->isChecked());
-}
-
 TEST(LayoutTest, ClicksInsideAGroupBoxReachTheControlsItFrames) {
   DialogTemplate dialog = SampleDialog();
   QWidget surface;
