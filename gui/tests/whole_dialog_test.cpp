@@ -30,6 +30,7 @@ BEGIN
     AUTORADIOBUTTON "one", 40, 5, 106, 30, 10, WS_GROUP
     AUTORADIOBUTTON "two", 41, 40, 106, 30, 10
     COMBOBOX 50, 5, 120, 60, 60, CBS_DROPDOWNLIST | WS_VSCROLL | WS_GROUP
+    CONTROL "", 51, "ComboBox", CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP, 5, 136, 60, 60
     CONTROL "", 60, "SysTabControl32", 0, 75, 5, 120, 80
     SCROLLBAR 70, 75, 90, 120, 10
     PUSHBUTTON "box", 80, 205, 5, 50, 14
@@ -80,6 +81,7 @@ class WholeDlg : public CDialog {
     OnNotify(20, LBN_SELCHANGE, [this] { Note("sel20=" + std::to_string(GetDlgItem(20)->GetCurSel())); });
     OnNotify(20, LBN_DBLCLK, [this] { Note("dbl20"); });
     OnNotify(50, CBN_SELCHANGE, [this] { Note("sel50=" + std::to_string(GetDlgItem(50)->GetCurSel())); });
+    OnNotify(51, CBN_EDITCHANGE, [this] { Note("edit51"); });
     for (int id : {30, 31, 40, 41}) {
       OnClicked(id, [this, id] { Note("click" + std::to_string(id) + "=" + std::to_string(IsDlgButtonChecked(id))); });
     }
@@ -156,7 +158,7 @@ class WholeDialog : public ::testing::Test {
     int code = dialog.DoModal();
     AfxGetModuleState().backend = nullptr;
     return dialog.m_events + "end=" + std::to_string(code) + " text10=" + dialog.GetDlgItemText(10).str() +
-           " text100=" + dialog.m_page.GetDlgItemText(100).str();
+           " text100=" + dialog.m_page.GetDlgItemText(100).str() + " text51=" + dialog.GetDlgItemText(51).str();
   }
 
   QTemporaryDir m_folder;
@@ -167,7 +169,7 @@ TEST_F(WholeDialog, APersonAtTheWidgetsAndTheScriptedUserAreHeardAlike) {
       "type 10 \"abc\"\nselect 20 2\ndblclick 20 1\nclick 30\nclick 31\nclick 41\nselect 50 1\n"
       "tab 60 1\ntype 100 \"page\"\nclick 101\nscroll 70 lineright\nscroll 70 endscroll\n"
       "click 80\nanswer cancel\nclick 81\npick \"D:\\notes.txt\"\nclick 82\ncolor 255 0 0\n"
-      "click 83\ntype 10 \"5\"\nenter\nclick 90\nenter\n";
+      "click 83\ntype 10 \"5\"\nenter\nclick 90\ntype 51 \"typed\"\nenter\n";
   ScriptedUser scripted(ParseScript(script));
   const std::string heard = Run(scripted);
   EXPECT_NE(heard.find("file=1:D:\\notes.txt"), std::string::npos) << heard;
