@@ -7,13 +7,15 @@
 namespace topodlg::gui {
 namespace {
 
-// Standard error carries the event log unless --log says otherwise, so Qt's
-// notices stay out of it; only its failures are reported.
-void ReportFailuresOnly(QtMsgType type, const QMessageLogContext&, const QString& message) {
+void FailuresOnly(QtMsgType type, const QMessageLogContext&, const QString& message) {
   if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "topodlg: %s\n", qPrintable(message));
 }
 
 }  // namespace
+
+// Standard error carries topodlg's event log unless --log says otherwise, so
+// Qt's notices must stay out of it.
+void ReportOnlyQtFailures() { qInstallMessageHandler(FailuresOnly); }
 
 bool HasDisplay() {
   return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
@@ -23,7 +25,7 @@ bool HasDisplay() {
 void EnsureApplication() {
   if (QCoreApplication::instance()) return;
   if (!HasDisplay()) qputenv("QT_QPA_PLATFORM", "offscreen");
-  qInstallMessageHandler(ReportFailuresOnly);
+  ReportOnlyQtFailures();
   // Qt keeps references to argc and argv for the application's life.
   static int argc = 1;
   static char name[] = "topodlg";

@@ -21,8 +21,6 @@
 namespace topodlg::gui {
 namespace {
 
-const char* const kControlIdProperty = "topodlgControlId";
-
 QWidget* CreateStatic(const ControlTemplate& control, QWidget* parent) {
   uint32_t type = control.style & style::kStaticTypeMask;
   if (type == style::kStaticOwnerDraw) return new QWidget(parent);  // a canvas the dialog paints
@@ -163,7 +161,6 @@ std::vector<ControlWidget> LayOutTemplate(const DialogTemplate& dialog, QWidget&
   QWidget* previousStop = nullptr;
   for (const ControlTemplate& control : dialog.controls) {
     QWidget* widget = CreateWidget(control, &surface);
-    widget->setProperty(kControlIdProperty, control.id);
     widget->setObjectName(QStringLiteral("control%1").arg(control.id));
     QRect rect = units.RectToPixels(control.x, control.y, control.cx, control.cy);
     widget->setGeometry(control.kind == ControlKind::Combo ? ComboGeometry(rect, font) : rect);
@@ -181,11 +178,6 @@ std::vector<ControlWidget> LayOutTemplate(const DialogTemplate& dialog, QWidget&
     if (entry.control->kind == ControlKind::Group) entry.widget->lower();
   }
   return built;
-}
-
-int ControlIdOf(const QWidget& widget) {
-  QVariant id = widget.property(kControlIdProperty);
-  return id.isValid() ? id.toInt() : 0;
 }
 
 }  // namespace topodlg::gui

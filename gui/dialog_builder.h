@@ -20,10 +20,8 @@ struct ControlWidget {
 DialogUnits UnitsOf(const DialogTemplate& dialog);
 
 // Fills `surface` (a dialog, or a tab page) with the template's controls, in
-// template order, which is also the order the focus moves in.
+// template order, which is also the order the focus moves in. Each widget is
+// named "control" + its identifier.
 std::vector<ControlWidget> LayOutTemplate(const DialogTemplate& dialog, QWidget& surface);
-
-// The identifier a control widget answers to (its template identifier).
-int ControlIdOf(const QWidget& widget);
 
 }  // namespace topodlg::gui
