@@ -172,10 +172,16 @@ uint32_t StyleExpression(const std::string& text, uint32_t bits) {
     } else if (auto it = StyleNames().find(w); it != StyleNames().end()) {
       value = it->second;
     }
+    // A button, combo box or static type replaces the statement's default type
+    // (COMBOBOX is CBS_SIMPLE unless it says CBS_DROPDOWN); other bits add up.
+    uint32_t typeMask = 0;
+    if (w.starts_with("BS_") && value <= style::kButtonTypeMask) typeMask = style::kButtonTypeMask;
+    if (w.starts_with("CBS_") && value <= style::kComboTypeMask) typeMask = style::kComboTypeMask;
+    if (w.starts_with("SS_") && value <= style::kStaticTypeMask) typeMask = style::kStaticTypeMask;
     if (negate) {
       bits &= ~value;
-    } else if ((w.starts_with("BS_") && value <= 0xF && w != "BS_NOTIFY") ) {
-      bits = (bits & ~style::kButtonTypeMask) | value;
+    } else if (typeMask) {
+      bits = (bits & ~typeMask) | value;
     } else {
       bits |= value;
     }

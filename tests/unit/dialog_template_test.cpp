@@ -25,6 +25,9 @@ BEGIN
     PUSHBUTTON "x", 14, 30, 40, 10, 10, NOT WS_VISIBLE
     CONTROL "", 15, "SysTabControl32", 0x0, 50, 1, 40, 20
     COMBOBOX 16, 50, 20, 40, 40, CBS_DROPDOWNLIST
+    COMBOBOX 17, 50, 30, 40, 40, CBS_DROPDOWN | CBS_SORT
+    COMBOBOX 18, 50, 40, 40, 40
+    RTEXT "r", 19, 1, 1, 5, 5, SS_OWNERDRAW
 END
 200 DLGINIT
 BEGIN
@@ -38,7 +41,7 @@ END
   EXPECT_EQ(t->resourceId, 200);
   EXPECT_EQ(t->cx, 100);
   EXPECT_EQ(t->caption, CString("  題名 \"q\""));
-  ASSERT_EQ(t->controls.size(), 9u);
+  ASSERT_EQ(t->controls.size(), 12u);
   EXPECT_TRUE(t->controls[0].Has(style::kGroup));  // static texts start a group
   EXPECT_EQ(t->controls[1].kind, ControlKind::Edit);
   EXPECT_TRUE(t->controls[1].Has(style::kEditReadOnly));
@@ -52,6 +55,12 @@ END
   EXPECT_TRUE(t->controls[5].Has(style::kDisabled));
   EXPECT_FALSE(t->controls[6].Has(style::kVisible));
   EXPECT_EQ(t->controls[7].kind, ControlKind::Tab);
+  // A type word replaces the statement's default type instead of adding to it.
+  EXPECT_EQ(t->controls[8].style & style::kComboTypeMask, style::kComboDropDownList);
+  EXPECT_EQ(t->controls[9].style & style::kComboTypeMask, style::kComboDropDown);
+  EXPECT_TRUE(t->controls[9].Has(style::kComboSort));
+  EXPECT_EQ(t->controls[10].style & style::kComboTypeMask, style::kComboSimple);
+  EXPECT_EQ(t->controls[11].style & style::kStaticTypeMask, style::kStaticOwnerDraw);
   ASSERT_EQ(t->initItems.size(), 2u);
   EXPECT_EQ(t->initItems[1].second, CString("二"));
 }
