@@ -1,6 +1,7 @@
 // The contour settings dialog driven through topodlg's scripted user.
 #include <gtest/gtest.h>
 
+#include "tests/support/dump_query.h"
 #include "tests/support/topodlg_run.h"
 
 namespace topodlg::test {
@@ -14,12 +15,10 @@ std::vector<std::string> Args(const std::vector<std::string>& values) {
 
 const std::vector<std::string> kArgs = Args({"10", "99", "5", "990", "0", "0", "0", "1", "2", "0", "103"});
 
+// The text of an edit in a dump, without its quotes.
 std::string EditText(const std::string& dump, int id) {
-  const std::string key = "{\"id\":" + std::to_string(id) + ",\"kind\":\"edit\",\"text\":\"";
-  size_t at = dump.find(key);
-  if (at == std::string::npos) return "<none>";
-  at += key.size();
-  return dump.substr(at, dump.find('"', at) - at);
+  std::string text = FieldOf(dump, id, "text");
+  return text.size() >= 2 ? text.substr(1, text.size() - 2) : text;
 }
 
 TEST(ContourDialog, PresetRecountsAndOwnOkButtonReturnsOne) {
