@@ -51,6 +51,14 @@ const std::map<std::string, Names>& Table() {
        {"packed", "count", "symbol size", "current file", "editor path", "data directory",
         "file list (each + |, 999| ends)"}},
       {"OnDlgOvlp", {"finish (0/1)", "latitude", "longitude"}},
+      {"OnDlgHgtS", {"band flags (90 × 0/1)"}},
+      {"OnDlgLowland", {"highest, lowest, colour (0/1), upper limit (m), blank-separated"}},
+      {"OnDlgClSet", {"scheme position", "lake colour (0xBBGGRR)",
+                      "background colour (0xBBGGRR)", "data directory", "editor path"}},
+      {"OnDlgMapType",
+       {"highest point (m)", "lowest point (m)", "contour lines (-999 off)", "colouring interval (m)",
+        "drawing detail (0-2)", "scheme position", "method + 100 × keep scheme name", "gradation scheme (0/1)",
+        "reduced mode (0/1)", "data directory"}},
   };
   return table;
 }
