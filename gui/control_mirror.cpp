@@ -47,7 +47,8 @@ void ShowCombo(const CWnd& control, QComboBox& combo) {
   }
 }
 
-void ShowList(const CWnd& control, QListWidget& list) {
+// The items and the chosen one; false when the items had to be filled anew.
+bool ShowItems(const CWnd& control, QListWidget& list) {
   QStringList items = ItemsOf(control);
   bool same = list.count() == items.size();
   for (int i = 0; same && i < list.count(); ++i) same = list.item(i)->text() == items[i];
@@ -59,6 +60,21 @@ void ShowList(const CWnd& control, QListWidget& list) {
     list.setCurrentRow(control.GetCurSel());
     if (control.GetCurSel() < 0) list.clearSelection();
   }
+  return same;
+}
+
+// The list of a simple combo box keeps its chosen item in view.
+void ShowSimpleCombo(const CWnd& control, SimpleComboBox& combo) {
+  const int shownRow = combo.List().currentRow();
+  if (!ShowItems(control, combo.List()) || shownRow != combo.List().currentRow()) {
+    if (QListWidgetItem* chosen = combo.List().currentItem()) combo.List().scrollToItem(chosen);
+  }
+  QString text = ToQString(control.GetWindowText());
+  if (combo.Field().text() != text) combo.Field().setText(text);
+}
+
+void ShowList(const CWnd& control, QListWidget& list) {
+  const bool same = ShowItems(control, list);
   // The top item moves only when the dialog moved it, not under the person's scrolling.
   const char* kShownTop = "topodlgShownTop";
   if (list.property(kShownTop).toInt() != control.GetTopIndex() || !same) {
@@ -122,6 +138,8 @@ void ShowControl(const CWnd& control, QWidget& widget) {
     ShowList(control, *list);
   } else if (auto* bar = qobject_cast<QScrollBar*>(&widget)) {
     ShowScrollBar(control, *bar);
+  } else if (auto* simpleCombo = dynamic_cast<SimpleComboBox*>(&widget)) {
+    ShowSimpleCombo(control, *simpleCombo);
   } else if (auto* tabs = dynamic_cast<TabControl*>(&widget)) {
     ShowTabs(control, tabs->Bar());
   } else if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {

@@ -1,11 +1,13 @@
 #include "gui/control_widgets.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOption>
 #include <QStylePainter>
+#include <algorithm>
 
 namespace topodlg::gui {
 
@@ -50,6 +52,35 @@ void ListBox::keyPressEvent(QKeyEvent* event) {
   int before = currentRow();
   QListWidget::keyPressEvent(event);
   if (currentRow() != before && currentRow() >= 0 && m_chooser) m_chooser(currentRow(), false);
+}
+
+SimpleComboBox::SimpleComboBox(int fieldHeight, QWidget* parent)
+    : QWidget(parent), m_fieldHeight(fieldHeight), m_field(new QLineEdit(this)), m_list(new ListBox(this)) {
+  setFocusProxy(m_field);
+  m_list->setFocusPolicy(Qt::NoFocus);
+  m_list->setFocusProxy(m_field);
+  m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+  m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  m_field->installEventFilter(this);
+}
+
+void SimpleComboBox::resizeEvent(QResizeEvent*) {
+  const int field = std::min(m_fieldHeight, height());
+  m_field->setGeometry(0, 0, width(), field);
+  m_list->setGeometry(0, field, width(), height() - field);
+}
+
+bool SimpleComboBox::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != m_field || event->type() != QEvent::KeyPress) return false;
+  switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+      QApplication::sendEvent(m_list, event);
+      return true;
+    default: return false;
+  }
 }
 
 TabControl::TabControl(QWidget* parent) : QWidget(parent), m_bar(new QTabBar(this)) {

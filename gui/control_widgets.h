@@ -1,9 +1,11 @@
 // Widgets for the controls that Qt has no ready equivalent for: the layer a
-// recorded drawing is painted on, the owner-drawn button and the tab control
-// whose pages are separate dialogs.
+// recorded drawing is painted on, the owner-drawn button, the list box and the
+// simple combo box that leave their selection to the control model, and the
+// tab control whose pages are separate dialogs.
 #pragma once
 
 #include <QAbstractButton>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTabBar>
 #include <QWidget>
@@ -57,6 +59,25 @@ class ListBox : public QListWidget {
   void Choose(QMouseEvent* event, bool doubleClick);
 
   Chooser m_chooser;
+};
+
+// A combo box of the simple kind: an edit field with its list always open
+// beneath it, filling the control's rectangle. The field holds the focus, also
+// when the list is clicked, and its arrow and page keys choose in the list.
+class SimpleComboBox : public QWidget {
+ public:
+  SimpleComboBox(int fieldHeight, QWidget* parent);
+  QLineEdit& Field() { return *m_field; }
+  ListBox& List() { return *m_list; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  int m_fieldHeight;
+  QLineEdit* m_field;
+  ListBox* m_list;
 };
 
 // A row of tabs over a framed pane. The pages are dialogs of their own that the

@@ -92,7 +92,16 @@ QWidget* CreateButton(const ControlTemplate& control, QWidget* parent) {
   return pushLike;
 }
 
+// A selection field, and the edit field of a combo box: as tall as a line of
+// the font and its frame.
+int FieldHeight(const QFont& font) { return QFontMetrics(font).height() + 8; }
+
+bool IsSimpleCombo(const ControlTemplate& control) {
+  return control.kind == ControlKind::Combo && (control.style & style::kComboTypeMask) == style::kComboSimple;
+}
+
 QWidget* CreateCombo(const ControlTemplate& control, QWidget* parent) {
+  if (IsSimpleCombo(control)) return new SimpleComboBox(FieldHeight(parent->font()), parent);
   auto* combo = new QComboBox(parent);
   combo->setEditable((control.style & style::kComboTypeMask) != style::kComboDropDownList);
   combo->setInsertPolicy(QComboBox::NoInsert);
@@ -135,11 +144,11 @@ Qt::FocusPolicy FocusPolicyOf(const ControlTemplate& control) {
   return control.Has(style::kTabStop) ? Qt::StrongFocus : Qt::ClickFocus;
 }
 
-// The template height of a combo box includes its dropped-down list; the closed
-// box is as tall as a selection field for the font.
-QRect ComboGeometry(QRect rect, const QFont& font) {
-  int fieldHeight = QFontMetrics(font).height() + 8;
-  rect.setHeight(std::min(rect.height(), fieldHeight));
+// The template height of a combo box includes its list: a simple combo box
+// shows it always and fills the rectangle, the others are as tall as their
+// closed field.
+QRect ComboGeometry(const ControlTemplate& control, QRect rect, const QFont& font) {
+  if (!IsSimpleCombo(control)) rect.setHeight(std::min(rect.height(), FieldHeight(font)));
   return rect;
 }
 
@@ -163,8 +172,10 @@ std::vector<ControlWidget> LayOutTemplate(const DialogTemplate& dialog, QWidget&
     QWidget* widget = CreateWidget(control, &surface);
     widget->setObjectName(QStringLiteral("control%1").arg(control.id));
     QRect rect = units.RectToPixels(control.x, control.y, control.cx, control.cy);
-    widget->setGeometry(control.kind == ControlKind::Combo ? ComboGeometry(rect, font) : rect);
+    widget->setGeometry(control.kind == ControlKind::Combo ? ComboGeometry(control, rect, font) : rect);
     widget->setFocusPolicy(FocusPolicyOf(control));
+    // A control made of several widgets takes the focus in the one it forwards to.
+    if (QWidget* proxy = widget->focusProxy()) proxy->setFocusPolicy(widget->focusPolicy());
     widget->setEnabled(!control.Has(style::kDisabled));
     widget->setVisible(control.Has(style::kVisible));
     if (widget->focusPolicy() == Qt::StrongFocus) {

@@ -104,10 +104,15 @@ void DialogView::ConnectInput(Bound& bound) {
     }
   };
 
+  auto choose = [this, &owner, &control](int row, bool doubleClick) {
+    Act([&owner, &control, row, doubleClick] { user::Select(owner, control, row, doubleClick); });
+  };
+
   if (auto* list = dynamic_cast<ListBox*>(widget)) {
-    list->SetChooser([this, &owner, &control](int row, bool doubleClick) {
-      Act([&owner, &control, row, doubleClick] { user::Select(owner, control, row, doubleClick); });
-    });
+    list->SetChooser(choose);
+  } else if (auto* simpleCombo = dynamic_cast<SimpleComboBox*>(widget)) {
+    simpleCombo->List().SetChooser(choose);
+    connect(&simpleCombo->Field(), &QLineEdit::textEdited, this, type);
   } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
     connect(combo, &QComboBox::activated, this, [this, &owner, &control](int index) {
       Act([&owner, &control, index] { user::Select(owner, control, index); });

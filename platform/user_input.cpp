@@ -36,7 +36,7 @@ void Select(CDialog& owner, CWnd& control, int index, bool doubleClick) {
   control.SetCurSel(index);
   const bool list = control.Kind() == ControlKind::List;
   owner.Notify(id, list ? LBN_SELCHANGE : CBN_SELCHANGE);
-  if (doubleClick && !owner.Root().IsEnded()) owner.Notify(id, LBN_DBLCLK);
+  if (doubleClick && !owner.Root().IsEnded()) owner.Notify(id, list ? LBN_DBLCLK : CBN_DBLCLK);
 }
 
 void Type(CDialog& owner, CWnd& control, const CString& text) {

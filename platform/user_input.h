@@ -17,7 +17,8 @@ namespace user {
 // button checks itself and clears the rest of its group, then the click.
 void Click(CDialog& owner, CWnd& control);
 // Item `index` of a combo box or list box (-1 clears), notified also when it was
-// already chosen; a double click adds the list box's double-click notification.
+// already chosen; a double click (on a list box or the list of a simple combo
+// box) adds the double-click notification.
 void Select(CDialog& owner, CWnd& control, int index, bool doubleClick = false);
 // Replaces the text of an edit or of a combo box's edit field.
 void Type(CDialog& owner, CWnd& control, const CString& text);

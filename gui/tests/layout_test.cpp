@@ -145,5 +145,29 @@ TEST(LayoutTest, FocusMovesThroughTabStopsInTemplateOrder) {
   EXPECT_EQ(WidgetOf(built, 122)->focusPolicy(), Qt::ClickFocus);
 }
 
+TEST(LayoutTest, SimpleComboBoxFillsItsRectangleWithItsListOpenUnderItsField) {
+  DialogTemplate dialog = SampleDialog();
+  dialog.controls = {Control(1029, ControlKind::Combo, "", style::kComboSimple | style::kTabStop, 9, 28, 84, 96)};
+  QWidget surface;
+  std::vector<ControlWidget> built = LayOutTemplate(dialog, surface);
+  auto* combo = dynamic_cast<SimpleComboBox*>(built[0].widget);
+  ASSERT_NE(combo, nullptr);
+  surface.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&surface));
+  EXPECT_EQ(combo->geometry(), UnitsOf(dialog).RectToPixels(9, 28, 84, 96));
+  EXPECT_EQ(combo->Field().geometry().bottom() + 1, combo->List().geometry().top());
+  EXPECT_EQ(combo->List().geometry().bottom(), combo->rect().bottom());
+
+  // The arrow keys in the field choose in the list; the field keeps the focus.
+  combo->List().addItems({"a", "b", "c"});
+  combo->List().setCurrentRow(0);
+  std::vector<int> chosen;
+  combo->List().SetChooser([&chosen](int row, bool) { chosen.push_back(row); });
+  combo->setFocus();
+  QTest::keyClick(&combo->Field(), Qt::Key_Down);
+  EXPECT_EQ(chosen, std::vector<int>{1});
+  EXPECT_TRUE(combo->Field().hasFocus());
+}
+
 }  // namespace
 }  // namespace topodlg::gui

@@ -139,15 +139,21 @@ void QTestPerson::Perform(DialogView& view, const ScriptAction& action) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, ClickPoint(*widget));
   } else if (verb == "type") {
     auto* combo = qobject_cast<QComboBox*>(widget);
-    ReplaceText(combo ? *static_cast<QWidget*>(combo->lineEdit()) : *widget, Text(action, 1));
+    auto* simpleCombo = dynamic_cast<SimpleComboBox*>(widget);
+    QWidget* field = combo ? combo->lineEdit() : simpleCombo ? &simpleCombo->Field() : widget;
+    ReplaceText(*field, Text(action, 1));
   } else if (verb == "focus") {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(2, widget->height() / 2));
+    // A simple combo box is clicked in its field, not in its list.
+    auto* simpleCombo = dynamic_cast<SimpleComboBox*>(widget);
+    QWidget* target = simpleCombo ? &simpleCombo->Field() : widget;
+    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, target->height() / 2));
   } else if (verb == "select" || verb == "dblclick") {
     if (action.words.at(1).quoted) return Fail(action, "items are chosen by number here");
     int index = Number(action, 1);
+    auto* simpleCombo = dynamic_cast<SimpleComboBox*>(widget);
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
       ChooseInCombo(*combo, index);
-    } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+    } else if (auto* list = simpleCombo ? &simpleCombo->List() : qobject_cast<QListWidget*>(widget)) {
       QListWidgetItem* item = list->item(index);
       if (!item) return Fail(action, "no such item");
       list->scrollToItem(item);

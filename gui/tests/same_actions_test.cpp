@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "gui/control_widgets.h"
 #include "gui/dialog_view.h"
 #include "gui/qt_backend.h"
 #include "gui/sample_calls.h"
@@ -49,6 +50,10 @@ class SameActions : public ::testing::Test {
     std::FILE* err = std::tmpfile();
     int exit = RunTopodlg(args, out, err);
     std::string result = ReadAll(out) + (exit == 0 ? "" : "exit " + std::to_string(exit) + ": " + ReadAll(err));
+    if (!m_readBack.empty()) {
+      std::ifstream written(data / m_readBack, std::ios::binary);
+      result += std::string(std::istreambuf_iterator<char>(written), {});
+    }
     std::fclose(out);
     std::fclose(err);
     return result;
@@ -79,6 +84,9 @@ class SameActions : public ::testing::Test {
     std::string scripted = ByScript(words, script);
     EXPECT_EQ(ByPerson(words, script), scripted);
   }
+
+  // A data file the call writes, compared along with the result.
+  std::string m_readBack;
 };
 
 TEST_F(SameActions, EverySampleCallGivesTheScriptedResult) {
@@ -100,6 +108,37 @@ TEST_F(SameActions, KeysAndTheCloseBoxEndTheContourDialogAsScripted) {
   ExpectSame(contour, "click 1045\nselect 1002 5\nclick 140\n", "own OK button");
   ExpectSame(contour, "click 110\nescape\n", "Escape");
   ExpectSame(contour, "click 1200\nclose\n", "close box");
+}
+
+TEST_F(SameActions, SimpleComboBoxOfTheColourSchemesIsChosenTypedAndDoubleClickedAsScripted) {
+  const std::vector<std::string> schemes{"OnDlgClSet", "1", "16711680", "16777215", "D:\\", "notepad"};
+  // The typed name goes into the scheme index.
+  m_readBack = "PlttFile.dat";
+  ExpectSame(schemes, "select 1029 4\ntype 1029 \"山の配色\"\nclick 1111\nanswer ok\nselect 1029 4\nenter\n",
+             "the new entry chosen in the list, a name typed and registered, Enter from the field");
+  ExpectSame(schemes, "dblclick 1029 3\nclick 1122\nselect 1029 0\nclick 1\n", "a double click, then a click");
+}
+
+TEST_F(SameActions, SimpleComboBoxShowsTheItemsTheChoiceAndItsText) {
+  QStringList items;
+  int row = -2;
+  QString text;
+  Hooks().makeGraphicalBackend = [&]() -> std::unique_ptr<UiBackend> {
+    auto backend = std::make_unique<QtBackend>();
+    backend->SetShownHook([&](DialogView& view) {
+      if (auto* combo = dynamic_cast<SimpleComboBox*>(view.WidgetFor(1029))) {
+        for (int i = 0; i < combo->List().count(); ++i) items << combo->List().item(i)->text();
+        if (combo->List().currentItem() && combo->List().currentItem()->isSelected()) row = combo->List().currentRow();
+        text = combo->Field().text();
+      }
+      view.Dialog().EndDialog(IDCANCEL);
+    });
+    return backend;
+  };
+  Call({"OnDlgClSet", "2", "16711680", "16777215", "D:\\", "notepad"}, nullptr);
+  EXPECT_EQ(items, QString::fromUtf16(u"標準|濃淡（緑）|寒色|地表（茶系）|新規登録").split('|'));
+  EXPECT_EQ(row, 2);
+  EXPECT_EQ(text, QString::fromUtf16(u"寒色"));
 }
 
 }  // namespace

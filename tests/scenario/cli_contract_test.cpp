@@ -92,6 +92,7 @@ TEST(TopodlgCommand, ScriptErrorsExitThreeNamingTheLine) {
       {"type 103 \"5\"\n", "script line 1:"},   // read-only edit
       {"select 102 1\n", "script line 1:"},     // an edit has no items
       {"select 1401 11\n", "script line 1:"},   // no such item
+      {"dblclick 1401 1\n", "script line 1:"},  // a drop-down list is not double-clicked
       {"answer ok\n", "script line 1:"},        // no message box
       {"click 109\n", "ended while dialog 140"},
       {"type 105 \"x\"\nenter\nclick 2\n", "script line 3:"},  // the message box wants an answer

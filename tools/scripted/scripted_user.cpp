@@ -186,7 +186,10 @@ void ScriptedUser::Perform(CDialog& dialog, const ScriptAction& action) {
   }
   if (verb == "select" || verb == "dblclick") {
     if (verb == "dblclick") {
-      mustBe(kind == ControlKind::List, "it needs a list box");
+      // The list of a simple combo box is always open and takes double clicks too.
+      const bool simpleCombo = (control->Template().style & style::kComboTypeMask) == style::kComboSimple;
+      mustBe(kind == ControlKind::List || (kind == ControlKind::Combo && simpleCombo),
+             "it needs a list box or a simple combo box");
     } else {
       mustBe(kind == ControlKind::Combo || kind == ControlKind::List, "it needs a combo box or list box");
     }
