@@ -74,7 +74,9 @@ TEST(EntryTable, EveryBuiltRowNamesAndDescribesEachArgument) {
     const size_t count = std::string_view(e.args).size();
     for (size_t i = 0; i < count; ++i) {
       ASSERT_NE(e.argInfo[i].name, nullptr) << e.name << " argument " << i + 1;
-      if (e.invoke) EXPECT_STRNE(e.argInfo[i].description, "") << e.name << " argument " << i + 1;
+      if (e.invoke) {
+        EXPECT_STRNE(e.argInfo[i].description, "") << e.name << " argument " << i + 1;
+      }
     }
     EXPECT_EQ(e.argInfo[count].name, nullptr) << e.name << " describes more arguments than it takes";
   }
