@@ -38,6 +38,16 @@ topodlg::CString OnDlgPoint(int packed, int count, int symbolSize, topodlg::CStr
 topodlg::CString OnDlgOvlyF(topodlg::CString currentFile, topodlg::CString listKind, topodlg::CString editorPath, topodlg::CString dataDirectory);
 topodlg::CString OnDlgOvlp(int finish, topodlg::CString latitude, topodlg::CString longitude);
 
+// Text, images and albums.
+topodlg::CString OnDlgFadd(int finish, topodlg::CString latitude, topodlg::CString longitude, topodlg::CString unused,
+                           topodlg::CString dataDirectory);
+topodlg::CString OnDlgLink(int displayFlag, int sourceMode, int hideNames, int unused, topodlg::CString currentFile,
+                           topodlg::CString scratch, topodlg::CString programPath, topodlg::CString editorPath,
+                           topodlg::CString keyword, topodlg::CString dataDirectory);
+topodlg::CString OnAlbumUpdate(topodlg::CString albumPath, topodlg::CString placeName, topodlg::CString item,
+                               topodlg::CString secondCoordinate, topodlg::CString firstCoordinate,
+                               topodlg::CString editorPath);
+
 // Map appearance.
 topodlg::CString OnDlgClSet(int position, int lakeColour, int backgroundColour, topodlg::CString dataDir,
                             topodlg::CString editorProgram);
