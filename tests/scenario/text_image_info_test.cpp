@@ -84,7 +84,7 @@ TEST_F(TextImageInfoDialog, SourceModeListsTheBinderAndNamesTheSourceFile) {
   const std::string program = "D:\\TNV\\terranov.exe";
   RunResult r = Run(1, 1, 0, "D:\\TNV\\SOURCE\\SOURCE2.DAT", "dump\nclick 1232\nselect 1231 1\ndump\nenter\n",
                     program);
-  EXPECT_EQ(Field(1231, "items"), U8(u8R"(["HD(共通領域)","北アルプス","南アルプス"])"));
+  EXPECT_EQ(Field(1231, "items"), U8(u8R"x(["HD(共通領域)","北アルプス","南アルプス"])x"));
   EXPECT_EQ(Field(1231, "selected") + TextOf(m_dump, 1229) + "|" + TextOf(m_dump, 1232) + "|" + TextOf(m_dump, 1300),
             U8(u8"2   ( 3/3 )||『テラノバ探訪記』"));
   EXPECT_EQ(Events(r.log, "open").size(), 1u);  // "編集" does nothing here
@@ -102,12 +102,12 @@ TEST_F(TextImageInfoDialog, SourceModeListsTheBinderAndNamesTheSourceFile) {
 TEST_F(TextImageInfoDialog, TheOlderEditionsListIsInTheWindowsDirectory) {
   const std::string program = "D:\\T55\\trek55.exe";
   RunResult r = Run(0, 1, 0, "", "dump\nselect 1231 2\nenter\n", program);
-  EXPECT_EQ(Field(1231, "items"), U8(u8R"(["HD(共通領域)","one","two"])"));
+  EXPECT_EQ(Field(1231, "items"), U8(u8R"x(["HD(共通領域)","one","two"])x"));
   EXPECT_EQ(TextOf(m_dump, 1229), U8(u8"（現在3ﾌｧｲﾙ）"));
   EXPECT_EQ(r.out, "1 0 D:\\T55\\SOURCE\\SOURCE2.DAT|*\n");
   // Without a C: drive the Windows directory does not exist.
   Run(0, 1, 0, "", "dump\nenter\n", program, "", "", false);
-  EXPECT_EQ(Field(1231, "items"), U8(u8R"(["HD(共通領域)"])"));
+  EXPECT_EQ(Field(1231, "items"), U8(u8R"x(["HD(共通領域)"])x"));
 }
 
 }  // namespace

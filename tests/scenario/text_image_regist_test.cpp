@@ -41,7 +41,7 @@ TEST_F(TextImageRegistDialog, BothEndingsAndTheMembersAgainstTheBoxes) {
   // but "登録を継続" reads the box as it stands.
   const std::string emptied = "type 105 d:\\a.txt\nfocus 129\ntype 105 \"\"\n";
   EXPECT_EQ(Run(emptied + "type 1170 36\nclick 1200\n", 3).out, U8(u8"1 〇〇|〇〇|36|139.2|d:\\a.txt|\n"));
-  EXPECT_EQ(Run(emptied + "enter\n", 3).out, "3 |||35.1|139.2||\n");
+  EXPECT_EQ(Run(emptied + "enter\n", 3).out, "3 ||35.1|139.2||\n");
 }
 
 TEST_F(TextImageRegistDialog, PickersAndTheWebPageRule) {
@@ -61,7 +61,7 @@ TEST_F(TextImageRegistDialog, PickersAndTheWebPageRule) {
   EXPECT_NE(Events(r.log, "filedialog")[1].find(U8(
                 u8R"("filter":"画像 files (*.bmp)|*.bmp|画像 files (*.jpg)|*.jpg|画像 files (*.gif)|*.gif|画像 files (*.pcd)|*.pcd|画像 files (*.pic)|*.pic|All files (*.*)|*.*||","defext":"bmp","initial":"*.bmp")")),
             std::string::npos);
-  EXPECT_EQ(Run("click 115\npick \"D:\\img\\A.JPG\"\nenter\n").out, "0 |||35.1|139.2||d:\\img\\a.jpg\n");
+  EXPECT_EQ(Run("click 115\npick \"D:\\img\\A.JPG\"\nenter\n").out, "0 ||35.1|139.2||d:\\img\\a.jpg\n");
 }
 
 TEST_F(TextImageRegistDialog, AnAlbumGrowsEntryByEntryAndBecomesTheLink) {
