@@ -1,5 +1,7 @@
 #include "dialogs/media/source_list.h"
 
+#include <string_view>
+
 #include "platform/text_file.h"
 
 namespace topodlg {
@@ -9,15 +11,23 @@ namespace {
 // once), or "" when it has no more.
 CString DropLastCharacters(const CString& text, int count) {
   std::vector<int> starts;
-  for (int i = 0; i < text.GetLength(); i = text.NextBoundary(i + 1)) starts.push_back(i);
+  for (int i = 0; i < text.GetLength();) {
+    starts.push_back(i);
+    i += IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.GetLength() ? 2 : 1;
+  }
   const int kept = static_cast<int>(starts.size()) - count;
   return kept <= 0 ? CString() : text.Left(starts[static_cast<size_t>(kept)]);
 }
 
-// Where the last occurrence of `sub` starts, or -1.
-int FindLast(const CString& text, const char* sub) {
+// Where the last occurrence of `sub` that starts on a character starts, or -1;
+// one pass, however long the text.
+int FindLast(const CString& text, std::string_view sub) {
+  const std::string_view bytes = text.view();
   int found = -1;
-  for (int at = text.Find(sub); at >= 0; at = text.Find(sub, at + 1)) found = at;
+  for (size_t i = 0; i < bytes.size();) {
+    if (bytes.substr(i, sub.size()) == sub) found = static_cast<int>(i);
+    i += IsLeadByte(static_cast<unsigned char>(bytes[i])) && i + 1 < bytes.size() ? 2 : 1;
+  }
   return found;
 }
 
