@@ -1,7 +1,7 @@
 #include "dialogs/media/album_update_dlg.h"
 
 #include "frame/shared_routines.h"
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -101,12 +101,8 @@ CString CAlbumUpdateDlg::Result(int endCode) const {
          m_item + " ";
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnAlbumUpdate(topodlg::CString albumPath, topodlg::CString placeName,
-                                          topodlg::CString item, topodlg::CString secondCoordinate,
-                                          topodlg::CString firstCoordinate, topodlg::CString editorPath) {
-  using namespace topodlg;
+CString entry::OnAlbumUpdate(CString albumPath, CString placeName, CString item, CString secondCoordinate,
+                             CString firstCoordinate, CString editorPath) {
   AFX_MAINTAIN_STATE guard;
   CAlbumUpdateDlg dlg;
   dlg.m_albumPath = albumPath;
@@ -118,3 +114,5 @@ extern "C" topodlg::CString OnAlbumUpdate(topodlg::CString albumPath, topodlg::C
   const int endCode = dlg.DoModal();
   return dlg.Result(endCode);
 }
+
+}  // namespace topodlg

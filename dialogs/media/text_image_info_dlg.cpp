@@ -3,7 +3,7 @@
 #include "dialogs/media/source_list.h"
 #include "dialogs/points/file_list.h"
 #include "dialogs/points/file_list_dlg.h"
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 #include "platform/path_map.h"
 
@@ -153,13 +153,9 @@ CString CTextImageInfoDlg::Result() const {
          (m_keyword.IsEmpty() ? CString("*") : m_keyword);
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgLink(int displayFlag, int sourceMode, int hideNames, int unused,
-                                      topodlg::CString currentFile, topodlg::CString scratch,
-                                      topodlg::CString programPath, topodlg::CString editorPath,
-                                      topodlg::CString keyword, topodlg::CString dataDirectory) {
-  using namespace topodlg;
+CString entry::OnDlgLink(int displayFlag, int sourceMode, int hideNames, int unused, CString currentFile,
+                         CString scratch, CString programPath, CString editorPath, CString keyword,
+                         CString dataDirectory) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CTextImageInfoDlg dlg;
@@ -176,3 +172,5 @@ extern "C" topodlg::CString OnDlgLink(int displayFlag, int sourceMode, int hideN
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

@@ -2,7 +2,7 @@
 
 #include "dialogs/media/album_new_dlg.h"
 #include "frame/shared_routines.h"
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -122,11 +122,7 @@ CString CTextImageRegistDlg::Result() const {
          "|" + m_textFile + "|" + m_imageFile;
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgFadd(int finish, topodlg::CString latitude, topodlg::CString longitude,
-                                      topodlg::CString unused, topodlg::CString dataDirectory) {
-  using namespace topodlg;
+CString entry::OnDlgFadd(int finish, CString latitude, CString longitude, CString unused, CString dataDirectory) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CTextImageRegistDlg dlg;
@@ -138,3 +134,5 @@ extern "C" topodlg::CString OnDlgFadd(int finish, topodlg::CString latitude, top
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg
