@@ -83,7 +83,12 @@ bool CDialog::Knows(int id) {
   const DialogTemplate* t = m_template ? m_template : FindDialogTemplate(m_templateId);
   // Without a template there is no dialog to speak of: DoModal fails instead.
   if (!t || t->Find(id)) return true;
-  if (UiBackend* backend = CurrentBackend()) backend->UnknownControl(*this, id);
+  // A backend reports it (the scripted user fails the script); without one a
+  // debug build stops here.
+  if (UiBackend* backend = CurrentBackend()) {
+    backend->UnknownControl(*this, id);
+    return false;
+  }
 #ifndef NDEBUG
   std::fprintf(stderr, "topodlg: dialog %d has no control %d\n", m_templateId, id);
   assert(!"a dialog used a control identifier that its template does not have");
