@@ -1,6 +1,6 @@
 #include "frame/graphic_size_dlg.h"
 
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 #include "resources/133.h"
 
@@ -13,12 +13,11 @@ CGraphicSizeDlg::CGraphicSizeDlg() : CDialog(kTemplateId) {
   BindSpin(m_size, IDC_SIZE_UP, IDC_SIZE_DOWN).Step(5).Min(5).Max(200).Shows(IDC_SIZE);
 }
 
-}  // namespace topodlg
-
-extern "C" int OnDlgGraphicSize(int size) {
-  using namespace topodlg;
+int entry::OnDlgGraphicSize(int size) {
   AFX_MAINTAIN_STATE guard;
   CGraphicSizeDlg dlg;
   dlg.m_size = size;
   return dlg.DoModal() == IDOK ? dlg.m_size : -1;
 }
+
+}  // namespace topodlg

@@ -1,6 +1,6 @@
 #include "frame/parallel_section_dlg.h"
 
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 #include "platform/spin_step.h"
 #include "resources/231.h"
@@ -31,15 +31,8 @@ CString CParallelSectionDlg::Result() const {
                             StepBy(m_sectionsShown, 1), m_passedThrough, m_block.m_terrainLineColour, m_spacing);
 }
 
-}  // namespace topodlg
-
-// The host counts the sections one more than the dialog shows: the shown
-// number is argument 6 less one, and the result gives it back plus one.
-// Argument 5 is not used: the fixed mark is always 1.
-extern "C" topodlg::CString OnDlgPrflSet(int sectionLineWidth, int verticalLines, int baseline, int background,
-                                         int /*unused*/, int sections, int passedThrough, int terrainLineColour,
-                                         float spacing) {
-  using namespace topodlg;
+CString entry::OnDlgPrflSet(int sectionLineWidth, int verticalLines, int baseline, int background, int /*unused*/,
+                            int sections, int passedThrough, int terrainLineColour, float spacing) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CParallelSectionDlg dlg;
@@ -54,3 +47,5 @@ extern "C" topodlg::CString OnDlgPrflSet(int sectionLineWidth, int verticalLines
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

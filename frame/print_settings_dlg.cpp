@@ -1,6 +1,6 @@
 #include "frame/print_settings_dlg.h"
 
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 #include "resources/144.h"
 
@@ -31,11 +31,8 @@ CString CPrintSettingsDlg::Result() const {
          m_legendPlace + "|" + m_frameScale;
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgPrintSet(int contourWidth, int showPoints, int drawingSize, int printIndexMaps,
-                                          int fontSize, topodlg::CString legendPlace, topodlg::CString frameScale) {
-  using namespace topodlg;
+CString entry::OnDlgPrintSet(int contourWidth, int showPoints, int drawingSize, int printIndexMaps, int fontSize,
+                             CString legendPlace, CString frameScale) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CPrintSettingsDlg dlg;
@@ -49,3 +46,5 @@ extern "C" topodlg::CString OnDlgPrintSet(int contourWidth, int showPoints, int 
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

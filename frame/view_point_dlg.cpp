@@ -1,6 +1,6 @@
 #include "frame/view_point_dlg.h"
 
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 #include "resources/130.h"
 
@@ -126,12 +126,9 @@ CString CViewPointDlg::Result() const {
                             m_wireDirection, m_frameInterval, m_azimuth, m_depression, m_showOnMap, m_exaggeration);
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgViewPoint(int highest, int lowest, int blockBottom, int azimuth, int depression,
-                                           int angleStep, int hiddenLines, int relief, int wireDirection,
-                                           int frameInterval, float exaggeration, topodlg::CString direction) {
-  using namespace topodlg;
+CString entry::OnDlgViewPoint(int highest, int lowest, int blockBottom, int azimuth, int depression, int angleStep,
+                              int hiddenLines, int relief, int wireDirection, int frameInterval, float exaggeration,
+                              CString direction) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CViewPointDlg dlg;
@@ -150,3 +147,5 @@ extern "C" topodlg::CString OnDlgViewPoint(int highest, int lowest, int blockBot
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

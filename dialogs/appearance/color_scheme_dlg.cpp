@@ -2,7 +2,7 @@
 
 #include "dialogs/appearance/color_scheme_store.h"
 #include "frame/shared_routines.h"
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 #include "resources/202.h"
 
@@ -317,11 +317,8 @@ CString CColorSchemeDlg::Result() const {
                             GetBValue(m_backgroundColour));
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgClSet(int position, int lakeColour, int backgroundColour, topodlg::CString dataDir,
-                                       topodlg::CString editorProgram) {
-  using namespace topodlg;
+CString entry::OnDlgClSet(int position, int lakeColour, int backgroundColour, CString dataDir,
+                          CString editorProgram) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CColorSchemeDlg dlg;
@@ -334,3 +331,5 @@ extern "C" topodlg::CString OnDlgClSet(int position, int lakeColour, int backgro
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

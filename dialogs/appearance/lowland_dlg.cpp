@@ -1,6 +1,6 @@
 #include "dialogs/appearance/lowland_dlg.h"
 
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 #include "resources/186.h"
 
@@ -68,10 +68,7 @@ void CLowlandDlg::OnNoColour() {
 
 CString CLowlandDlg::Result() const { return CString::Formatted("%d %d", m_colourLowland, m_upper); }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgLowland(topodlg::CString values) {
-  using namespace topodlg;
+CString entry::OnDlgLowland(CString values) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CLowlandDlg dlg;
@@ -79,3 +76,5 @@ extern "C" topodlg::CString OnDlgLowland(topodlg::CString values) {
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

@@ -1,7 +1,7 @@
 #include "dialogs/appearance/terrain_colour_dlg.h"
 
 #include "dialogs/appearance/color_scheme_files.h"
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 #include "resources/187.h"
 
@@ -146,12 +146,8 @@ CString CTerrainColourDlg::Result() const {
                             m_contourLines);
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgMapType(int highest, int lowest, int contourLines, int interval, int detail,
-                                         int schemePosition, int method, int gradation, int reducedMode,
-                                         topodlg::CString dataDir) {
-  using namespace topodlg;
+CString entry::OnDlgMapType(int highest, int lowest, int contourLines, int interval, int detail, int schemePosition,
+                            int method, int gradation, int reducedMode, CString dataDir) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CTerrainColourDlg dlg;
@@ -171,3 +167,5 @@ extern "C" topodlg::CString OnDlgMapType(int highest, int lowest, int contourLin
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg
