@@ -21,6 +21,10 @@ struct RunResult {
 // script text (passed as --script from a temporary file unless empty).
 RunResult RunCli(std::vector<std::string> args, const std::string& script = "");
 
+// Calls `entry` with `args` in this process under `script`; the call itself
+// must succeed (exit 0), or the test fails.
+RunResult CallEntry(const std::string& entry, std::vector<std::string> args, const std::string& script);
+
 // Runs the topodlg program itself (a black box), script on standard input.
 RunResult RunProgram(const std::vector<std::string>& args, const std::string& stdinText = "");
 
@@ -63,9 +67,5 @@ class CapturedLog {
 
 // Code page 932 bytes of a UTF-8 text (for file contents in tests).
 std::string Sjis(const std::string& utf8);
-// All lines of a log containing "event":"NAME".
-std::vector<std::string> Events(const std::string& log, const std::string& name);
-// The JSON object of control `id` in a dump line ("" when the dump has none).
-std::string DumpedControl(const std::string& dump, int id);
 
 }  // namespace topodlg::test
