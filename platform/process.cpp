@@ -5,6 +5,8 @@
 
 #include <cerrno>
 
+#include "platform/ui_backend.h"
+
 extern char** environ;
 
 namespace topodlg {
@@ -73,6 +75,10 @@ std::optional<int> RunProgramAndWait(const std::vector<std::string>& argv) {
     return WEXITSTATUS(status);
   }
   return 128 + WTERMSIG(status);
+}
+
+void ReportProgramRun(const ProgramRun& run) {
+  if (UiBackend* backend = CurrentBackend()) backend->ProgramRan(run);
 }
 
 }  // namespace topodlg

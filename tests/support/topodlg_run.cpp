@@ -11,9 +11,10 @@
 #include <sstream>
 
 #include "platform/codepage.h"
-#include "platform/event_log.h"
 #include "platform/module_state.h"
 #include "tools/scripted/cli.h"
+#include "tools/scripted/event_log.h"
+#include "tools/scripted/event_recorder.h"
 
 namespace topodlg::test {
 namespace {
@@ -106,11 +107,16 @@ std::string TempDir::Read(const std::string& name) const {
 struct CapturedLog::State {
   std::unique_ptr<std::FILE, Closer> file{std::tmpfile()};
   EventLog log{file.get()};
+  EventRecorder recorder{nullptr, log};
 };
 
-CapturedLog::CapturedLog() : m_state(std::make_unique<State>()) { AfxGetModuleState().log = &m_state->log; }
+CapturedLog::CapturedLog() : m_state(std::make_unique<State>()) { AfxGetModuleState().backend = &m_state->recorder; }
 
-CapturedLog::~CapturedLog() { AfxGetModuleState().log = nullptr; }
+CapturedLog::~CapturedLog() { AfxGetModuleState().backend = nullptr; }
+
+void CapturedLog::SetUser(UiBackend* user) { m_state->recorder.SetUser(user); }
+
+EventLog& CapturedLog::Log() { return m_state->log; }
 
 std::string CapturedLog::Text() const { return Slurp(m_state->file.get()); }
 

@@ -8,6 +8,11 @@
 #include <string_view>
 #include <vector>
 
+namespace topodlg {
+class EventLog;
+class UiBackend;
+}  // namespace topodlg
+
 namespace topodlg::test {
 
 struct RunResult {
@@ -50,14 +55,18 @@ class TempDir {
 // U8(u8"click 109") or U8(u8R"({"event":"open",...})").
 inline std::string U8(std::u8string_view utf8) { return std::string(utf8.begin(), utf8.end()); }
 
-// Records the library's events while it lives (installs itself as the log of
-// the module state).
+// Records the library's events while it lives, as topodlg's log does: it is
+// the backend of the module state, in front of the user set here (without one,
+// nobody answers and dialogs cancel).
 class CapturedLog {
  public:
   CapturedLog();
   ~CapturedLog();
   CapturedLog(const CapturedLog&) = delete;
   CapturedLog& operator=(const CapturedLog&) = delete;
+  void SetUser(UiBackend* user);
+  // Where a scripted user writes its dumps to be recorded with the rest.
+  EventLog& Log();
   std::string Text() const;
 
  private:

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/dialog.h"
-#include "platform/event_log.h"
 #include "platform/module_state.h"
 #include "tests/support/dump_reader.h"
 #include "tools/scripted/scripted_user.h"
@@ -113,7 +112,8 @@ class Framework : public ::testing::Test {
   // The user stays for the test (dialogs outlive a script error here).
   int Run(MainDlg& dlg, const std::string& script) {
     m_users.push_back(std::make_unique<ScriptedUser>(ParseScript(script)));
-    AfxGetModuleState().backend = m_users.back().get();
+    m_users.back()->SetLog(&m_log.Log());
+    m_log.SetUser(m_users.back().get());
     return dlg.DoModal();
   }
   std::vector<std::unique_ptr<ScriptedUser>> m_users;

@@ -3,7 +3,6 @@
 
 #include "frame/shared_routines.h"
 #include "platform/codepage.h"
-#include "platform/event_log.h"
 #include "platform/module_state.h"
 #include "platform/process.h"
 #include "tests/support/dump_reader.h"
@@ -101,9 +100,9 @@ class Browse : public Editor {
  protected:
   CString Pick(const std::string& script) {
     ScriptedUser user(ParseScript(script));
-    AfxGetModuleState().backend = &user;
+    m_log.SetUser(&user);
     CString picked = BrowseForFile("txt", "Start.TXT", "Text files (*.txt)|*.txt");
-    AfxGetModuleState().backend = nullptr;
+    m_log.SetUser(nullptr);
     return picked;
   }
 };
@@ -125,7 +124,7 @@ TEST_F(Browse, BeepsOffersAllFilesAndReturnsTheLowerCasedPath) {
 TEST_F(Browse, CancelGivesNothingAndAMissingFileIsRefused) {
   EXPECT_EQ(Pick("pick cancel\n"), CString(""));
   EXPECT_THROW(Pick("pick \"D:\\\\nothing.txt\"\n"), ScriptError);
-  AfxGetModuleState().backend = nullptr;
+  m_log.SetUser(nullptr);
 }
 
 TEST_F(Browse, HostPathsComeBackInLibraryForm) {
