@@ -1,5 +1,6 @@
 #include "frame/contour_dlg.h"
 
+#include "frame/spin_step.h"
 #include "include/topodlg/topodlg.h"
 #include "platform/module_state.h"
 
@@ -93,13 +94,14 @@ void CContourDlg::OnShowAuxiliary() {
   UpdateData(false);
 }
 
+// No upper bound but the int range: the count stops at its largest value.
 void CContourDlg::OnIndexUp() {
-  ++m_indexEvery;
+  m_indexEvery = StepBy(m_indexEvery, 1);
   UpdateData(false);
 }
 
 void CContourDlg::OnIndexDown() {
-  m_indexEvery = m_indexEvery - 1 < 1 ? 1 : m_indexEvery - 1;
+  m_indexEvery = m_indexEvery <= 1 ? 1 : m_indexEvery - 1;
   UpdateData(false);
 }
 
