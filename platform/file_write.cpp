@@ -319,10 +319,16 @@ bool FillTemporary(TempFile& temp, const ExistingFile& existing, const std::func
 DataFileLock::DataFileLock(const CString& libraryPath) {
   if (!g_locking) return;
   const int saved = errno;
-  std::string host = WriteTarget(libraryPath);
+  const std::string host = WriteTarget(libraryPath);
   errno = saved;
-  if (host.empty()) return;
-  const std::string folder = FolderOf(FollowLinks(host));
+  if (!host.empty()) Lock(FolderOf(FollowLinks(host)));
+}
+
+DataFileLock::DataFileLock(const HostFolder& folder) {
+  if (g_locking) Lock(folder.path);
+}
+
+void DataFileLock::Lock(const std::string& folder) {
   struct stat st;
   if (::stat(folder.c_str(), &st) != 0) return;  // no folder: the write fails anyway
   m_device = st.st_dev;
@@ -330,14 +336,17 @@ DataFileLock::DataFileLock(const CString& libraryPath) {
   std::lock_guard guard(LockTableMutex());
   HeldLock& held = LockTable()[{m_device, m_inode}];
   if (held.count == 0) {
+    const int saved = errno;
     held.fd = LockFolder(folder);
     if (held.fd < 0) {
       // Neither the folder nor a lock file can be locked: the change goes on
       // unlocked (and most likely fails for the same reason).
       LockTable().erase({m_device, m_inode});
+      errno = saved;
       return;
     }
     RemoveStaleTemporaries(folder);
+    errno = saved;
   }
   ++held.count;
   m_held = true;
@@ -390,8 +399,8 @@ bool FileSink::CopyFrom(int sourceFd, long long from, long long to) {
 bool ReplaceFileWith(const CString& libraryPath, const std::function<bool(FileSink&)>& produce) {
   const std::string host = WriteTarget(libraryPath);
   if (host.empty()) return false;
-  DataFileLock lock(libraryPath);
   const std::string target = FollowLinks(host);
+  DataFileLock lock(DataFileLock::HostFolder{FolderOf(target)});
   ExistingFile existing;
   if (!CheckReplaceable(target, existing)) return false;
   FileSizeSignalBlock noSignal;
@@ -424,8 +433,8 @@ bool WriteLinesCrLf(const CString& libraryPath, const std::vector<CString>& line
 bool AppendLineCrLf(const CString& libraryPath, const CString& line) {
   const std::string host = WriteTarget(libraryPath);
   if (host.empty()) return false;
-  DataFileLock lock(libraryPath);
   const std::string target = FollowLinks(host);
+  DataFileLock lock(DataFileLock::HostFolder{FolderOf(target)});
   ExistingFile existing;
   if (!CheckReplaceable(target, existing)) return false;
   if (!existing.exists) return WriteFileWhole(libraryPath, line.str() + "\r\n");
@@ -459,7 +468,7 @@ bool AppendLineCrLf(const CString& libraryPath, const CString& line) {
 bool CreateNewFile(const CString& libraryPath, std::string_view bytes) {
   const std::string host = WriteTarget(libraryPath);
   if (host.empty()) return false;
-  DataFileLock lock(libraryPath);
+  DataFileLock lock(DataFileLock::HostFolder{FolderOf(host)});
   struct stat st;
   if (::lstat(host.c_str(), &st) == 0) {
     errno = EEXIST;
@@ -478,7 +487,7 @@ bool CreateNewFile(const CString& libraryPath, std::string_view bytes) {
 bool RemoveFile(const CString& libraryPath) {
   const std::string host = WriteTarget(libraryPath);
   if (host.empty()) return false;
-  DataFileLock lock(libraryPath);
+  DataFileLock lock(DataFileLock::HostFolder{FolderOf(host)});
   struct stat st;
   if (::lstat(host.c_str(), &st) != 0) return false;
   if (S_ISDIR(st.st_mode)) {
@@ -496,7 +505,7 @@ bool RenameFile(const CString& fromPath, const CString& toPath) {
   const std::string from = WriteTarget(fromPath);
   const std::string to = WriteTarget(toPath);
   if (from.empty() || to.empty()) return false;
-  DataFileLock lock(fromPath);
+  DataFileLock lock(DataFileLock::HostFolder{FolderOf(from)});
   struct stat st;
   if (::lstat(from.c_str(), &st) != 0) return false;
   if (S_ISDIR(st.st_mode)) {

@@ -46,7 +46,14 @@ class DataFileLock {
   DataFileLock(const DataFileLock&) = delete;
   DataFileLock& operator=(const DataFileLock&) = delete;
 
+  // Locks a host folder (for the write functions, which have resolved it).
+  struct HostFolder {
+    std::string path;
+  };
+  explicit DataFileLock(const HostFolder& folder);
+
  private:
+  void Lock(const std::string& hostFolder);
   unsigned long long m_device = 0, m_inode = 0;  // the folder locked
   bool m_held = false;
 };

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -34,9 +35,9 @@ LineReader LineReader::FromHostPath(const std::string& hostPath) { return LineRe
 bool LineReader::Fill(size_t count) {
   if (m_end - m_pos >= count) return true;
   if (m_eof || !m_fd) return false;
-  if (m_buffer.empty()) {
-    m_buffer.resize(kBufferSize);
-    ::posix_fadvise(m_fd.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+  if (m_buffer.size() < std::max(count, kBufferSize)) {
+    if (m_buffer.empty()) ::posix_fadvise(m_fd.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    m_buffer.resize(std::max(count, kBufferSize));
   }
   if (m_pos > 0) {
     std::memmove(m_buffer.data(), m_buffer.data() + m_pos, m_end - m_pos);
@@ -57,45 +58,49 @@ bool LineReader::Fill(size_t count) {
   return true;
 }
 
-bool LineReader::IsContent(size_t ahead) {
-  const int c = Peek(ahead);
-  return c >= 0 && c != '\n' && !(c == '\r' && Peek(ahead + 1) == '\n');
-}
-
+// The line is looked at through a window of limit + 2 bytes: enough to tell a
+// line of exactly `limit` bytes (followed by CR LF) from a longer one.
 bool LineReader::ReadLine(CString& line, int limit) {
   line.Empty();
   m_lineContinues = false;
-  if (!m_fd || limit <= 0 || Peek(0) < 0) return false;
-  std::string bytes;
-  bool expectTrail = false;  // the last byte taken began a double-byte character
+  if (!m_fd || limit <= 0 || !Fill(1)) return false;
+  const size_t window = static_cast<size_t>(limit) + 2;
+  const char* lf = nullptr;
   for (;;) {
-    const int c = Peek(0);
-    if (c < 0) break;
-    if (c == '\n') {
-      ++m_pos;
-      break;
-    }
-    if (c == '\r' && Peek(1) == '\n') {
-      m_pos += 2;
-      break;
-    }
-    const int size = static_cast<int>(bytes.size());
-    // A full piece; a line break right after it is taken with it, so a line
-    // of exactly `limit` bytes is one line.
-    const bool full = size == limit;
-    // A double-byte character that would be cut in two waits for the next piece.
-    const bool splits = !expectTrail && IsLeadByte(static_cast<unsigned char>(c)) && size > 0 &&
-                        size == limit - 1 && IsContent(1);
-    if (full || splits) {
-      m_lineContinues = true;
-      break;
-    }
-    expectTrail = !expectTrail && IsLeadByte(static_cast<unsigned char>(c));
-    bytes += static_cast<char>(c);
-    ++m_pos;
+    const size_t available = m_end - m_pos;
+    lf = static_cast<const char*>(std::memchr(m_buffer.data() + m_pos, '\n', std::min(available, window)));
+    if (lf || available >= window || !Fill(available + 1)) break;
   }
-  // A lead byte that ends its line has no second byte: it is not a character.
-  if (expectTrail && !m_lineContinues) bytes.pop_back();
+  const char* text = m_buffer.data() + m_pos;
+  const size_t available = m_end - m_pos;
+  // The line's text: up to LF (a CR before it dropped), or to the end of the file.
+  size_t length = lf ? static_cast<size_t>(lf - text) : available;
+  if (lf && length > 0 && text[length - 1] == '\r') --length;
+  size_t take = length;
+  if (length > static_cast<size_t>(limit) || (!lf && available >= window)) {
+    // A piece: the rest of the line comes as the next piece. A double-byte
+    // character that would be cut in two waits for the next piece.
+    take = static_cast<size_t>(limit);
+    size_t i = 0;
+    while (i < take) {
+      if (IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 == take && i > 0) {
+        take = i;
+        break;
+      }
+      i += IsLeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
+    }
+    m_pos += take;
+    m_lineContinues = true;
+  } else {
+    m_pos += lf ? static_cast<size_t>(lf - text) + 1 : available;
+  }
+  std::string bytes(text, take);
+  if (!m_lineContinues) {
+    // A lead byte that ends its line has no second byte: it is not a character.
+    size_t i = 0;
+    while (i < bytes.size()) i += IsLeadByte(static_cast<unsigned char>(bytes[i])) ? 2 : 1;
+    if (i > bytes.size()) bytes.pop_back();
+  }
   EndAtNul(bytes);
   line = CString(std::move(bytes));
   return true;
@@ -133,6 +138,42 @@ CString LineAsRead(const CString& text, int limit) {
   }
   bytes.resize(end);
   return CString(std::move(bytes));
+}
+
+// A line reads as `text` only if its bytes begin with `text` (a reading only
+// ever cuts a line's end off), so only the places where `text` stands at the
+// start of a line are read as lines.
+bool LineReader::SkipPastLine(const CString& text, int limit) {
+  if (text.IsEmpty() || !m_fd) return false;
+  const size_t length = static_cast<size_t>(text.GetLength());
+  bool atLineStart = true;
+  CString line;
+  while (Fill(std::min(length, kBufferSize / 2))) {
+    const char* base = m_buffer.data();
+    const void* hit = ::memmem(base + m_pos, m_end - m_pos, text.c_str(), length);
+    if (!hit) {
+      // Keep the last length - 1 bytes: a match may begin among them.
+      const size_t keep = std::min(length - 1, m_end - m_pos);
+      const size_t next = m_end - keep;
+      if (next > m_pos) {
+        atLineStart = base[next - 1] == '\n';
+        m_pos = next;
+      }
+      if (!Fill(m_end - m_pos + 1)) return false;
+      continue;
+    }
+    const size_t at = static_cast<size_t>(static_cast<const char*>(hit) - base);
+    if (at > m_pos) atLineStart = base[at - 1] == '\n';
+    m_pos = at;
+    if (!atLineStart) {
+      ++m_pos;
+      continue;
+    }
+    if (!ReadLineCut(line, limit)) return false;
+    if (line == text) return true;
+    atLineStart = true;
+  }
+  return false;
 }
 
 std::vector<CString> ReadAllLines(const CString& libraryPath, int limit) {

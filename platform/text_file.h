@@ -37,6 +37,10 @@ class LineReader {
   // Reads one whole line but keeps only its first `limit` bytes: the rest of a
   // longer line is skipped (in blocks), so each line of the file is one line read.
   bool ReadLineCut(CString& line, int limit);
+  // Reads on past the first line that ReadLineCut(line, limit) would give as
+  // `text` (not empty); false when no line does. Lines that cannot match are
+  // passed over at the speed of a byte search, so a huge file costs one read.
+  bool SkipPastLine(const CString& text, int limit);
   // The file offset where the next line starts.
   long long Offset() const { return m_bufferStart + static_cast<long long>(m_pos); }
 
@@ -44,9 +48,6 @@ class LineReader {
   explicit LineReader(UniqueFd fd) : m_fd(std::move(fd)) {}
   // Makes at least `count` bytes available from m_pos; false at the end of the file.
   bool Fill(size_t count);
-  int Peek(size_t ahead) { return Fill(ahead + 1) ? static_cast<unsigned char>(m_buffer[m_pos + ahead]) : -1; }
-  // True when the byte `ahead` is part of the line (not its end, nor the end of the file).
-  bool IsContent(size_t ahead);
   void SkipRestOfLine();
 
   UniqueFd m_fd;

@@ -102,10 +102,8 @@ RegisterResult RegisterFileListEntry(const CString& listPath, const CString& low
   // compared by its first bytes, as it will read back.
   LineReader reader(listPath);
   if (!reader.IsOpen() && NameIsTaken(listPath)) return RegisterResult::WriteFailed;
-  const CString asRead = LineAsRead(lowerPath, kFileListLineLimit);
-  CString line;
-  while (reader.ReadLineCut(line, kFileListLineLimit)) {
-    if (!line.IsEmpty() && line == asRead) return RegisterResult::Duplicate;
+  if (reader.SkipPastLine(LineAsRead(lowerPath, kFileListLineLimit), kFileListLineLimit)) {
+    return RegisterResult::Duplicate;
   }
   return AppendLineCrLf(listPath, lowerPath) ? RegisterResult::Added : RegisterResult::WriteFailed;
 }

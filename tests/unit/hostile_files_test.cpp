@@ -8,6 +8,7 @@
 #include <ctime>
 #include <filesystem>
 
+#include "dialogs/tracks/gps_text.h"
 #include "platform/confined_name.h"
 #include "platform/process.h"
 #include "platform/text_file.h"
@@ -80,6 +81,18 @@ TEST(LineReading, CutsFallOnCharacterBoundaries) {
   EXPECT_EQ(LineAsRead("abアイ", 3), CString("ab"));
   EXPECT_EQ(LineAsRead("abc\x83", 199), CString("abc"));
   EXPECT_EQ(LineAsRead(CString(std::string("a\0b", 3)), 199), CString("a"));
+}
+
+// A point line cut at its limit right after a lead byte, or one ending in a
+// lone lead byte, keeps the header summary's fields apart.
+TEST(LineReading, ACutPointLineNeverSwallowsTheNextField) {
+  test::TempDir dir;
+  for (const std::string& point : {"T  N" + std::string(194, '1') + "ア E2", std::string("T  N35 E139 \x83")}) {
+    const CString path = test::WriteFile(dir, "cut.trk", "U  LAT LON DM\r\nH name\r\n" + point + "\r\n");
+    TrackSummary summary = SummarizeTrack(path, 0, 1, TrackDialogKind::Update);
+    EXPECT_EQ(summary.format, CString("DMM")) << point;
+    EXPECT_EQ(summary.name, CString("name")) << point;
+  }
 }
 
 // The rest of an over-long line is skipped in blocks, not byte by byte.
