@@ -122,7 +122,7 @@ SchemeNameProblem CheckSchemeName(const CString& name, const CString& file) {
   if (name.IsEmpty()) return SchemeNameProblem::Empty;
   for (int i = 0; i < name.GetLength(); i = name.NextBoundary(i + 1)) {
     const unsigned char c = static_cast<unsigned char>(name[i]);
-    if (c == '$' || c < 0x20) return SchemeNameProblem::Separator;
+    if (c == '$' || c == '\r' || c == '\n') return SchemeNameProblem::Separator;
   }
   if (name[0] == ';') return SchemeNameProblem::Comment;
   if (SchemeIndexLine({name, file}).GetLength() > kIndexLineLimit) return SchemeNameProblem::TooLong;

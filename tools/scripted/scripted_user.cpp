@@ -176,7 +176,7 @@ void ScriptedUser::Perform(CDialog& dialog, const ScriptAction& action) {
 
   auto [owner, control] = Reach(dialog, action, 0);
   const ControlKind kind = control->Kind();
-  auto mustBe = [&](bool fits, const char* what) {
+  auto mustBe = [&, control = control](bool fits, const char* what) {
     if (!fits) Fail(action, "\"" + verb + "\" does not fit " + KindName(kind) + " " + std::to_string(control->GetDlgCtrlID()) + " (" + what + ")");
   };
   if (verb == "click") {
