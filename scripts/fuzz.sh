@@ -44,7 +44,7 @@ for target in "${targets[@]}"; do
   echo "== fuzz_$target for ${seconds}s"
   set +e
   # shellcheck disable=SC2046
-  build-fuzz/fuzz/fuzz_"$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
+  build-fuzz/fuzz/fuzz_"$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len="${TOPODLG_FUZZ_MAX_LEN:-4096}" \
     -print_final_stats=1 "$corpus" fuzz/corpus/"$target" $(seeds_of "$target") 2>&1 |
     grep -E "^(#[0-9]+.*(DONE|INITED)|stat::number_of_executed_units|stat::peak_rss_mb|==.*ERROR|SUMMARY|fuzz check failed)"
   status=${PIPESTATUS[0]}
