@@ -46,4 +46,16 @@ topodlg::CString OnDlgMapType(int highest, int lowest, int contourLines, int int
 topodlg::CString OnDlgHgtS(topodlg::CString flags);
 topodlg::CString OnDlgLowland(topodlg::CString values);
 
+// Areas and legends.
+topodlg::CString OnDlgArDsp(int linearFlag, int displayFlag, int selectedRecord, int listSelection,
+                            int displayedCount, int group, int background, int wholeGroupFlag, int titleFlag,
+                            topodlg::CString groupName0, topodlg::CString groupName1, topodlg::CString groupName2,
+                            topodlg::CString groupName3, topodlg::CString groupName4, topodlg::CString dataDirectory,
+                            topodlg::CString editorPath, topodlg::CString areaPath, topodlg::CString displayedAreas);
+void OnLnrAreaLgnd(int x, int y, int linearFlag, int group, topodlg::CString dataDirectory,
+                   topodlg::CString groupName);
+topodlg::CString OnDlgTalUp(int linearFlag, topodlg::CString groupName0, topodlg::CString groupName1,
+                            topodlg::CString groupName2, topodlg::CString groupName3, topodlg::CString groupName4,
+                            topodlg::CString dataDirectory, topodlg::CString mapKind, topodlg::CString editorPath);
+
 }  // extern "C"

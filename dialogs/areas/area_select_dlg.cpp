@@ -1,0 +1,271 @@
+#include "dialogs/areas/area_select_dlg.h"
+
+#include "dialogs/areas/area_legend_set_dlg.h"
+#include "include/topodlg/topodlg.h"
+#include "platform/module_state.h"
+
+namespace topodlg {
+namespace {
+
+enum Control : int {
+  kHint = 1277,
+  kSelectionFrame = 1276,
+  kStyleFrame = 1278,
+  kDisplayedLabel = 1279,
+  kShowCheck = 1332,
+  kClearAll = 1336,
+  kDisplayedCount = 1338,
+  kDisplayedList = 1339,
+  kRecordCount = 1341,
+  kPattern = 1342,
+  kDate = 1343,
+  kNames = 1344,
+  kColour = 1352,
+  kGroups = 1356,
+  kStart = 1360,
+  kContours = 1361,
+  kPatternAndContours = 1362,
+  kPatternOnly = 1363,
+  kWholeGroupCheck = 1393,
+  kTitleCheck = 1399,
+  kLegendSettings = 1404,
+};
+
+constexpr const char* kWholeGroupLine = "このｸﾞﾙｰﾌﾟをすべて選択";
+constexpr const char* kNoRecords = "未登録";
+constexpr int kBackgroundRadios[] = {kContours, kPatternAndContours, kPatternOnly};
+
+// The texts of linear mode.
+constexpr const char* kLinearTitle = "      線形の選択";
+constexpr struct {
+  int id;
+  const char* text;
+} kLinearLabels[] = {
+    {kShowCheck, "線形を表示する"},
+    {kSelectionFrame, "線形の選択"},
+    {kWholeGroupCheck, "このｸﾞﾙｰﾌﾟの線形をすべて選択する"},
+    {kHint, "表示中の線形：ﾀﾞﾌﾞﾙｸﾘｯｸで再表示"},
+    {kStyleFrame, "線の色"},
+    {kDisplayedLabel, "表示中の線形"},
+    {kContours, "青太線"},
+    {kPatternOnly, "赤太線"},
+    {kPatternAndContours, "指定された色"},
+};
+
+}  // namespace
+
+// A double click in the displayed-areas list has no handler: the hint beside
+// the list speaks of the host, which reads the list selection from the result.
+CAreaSelectDlg::CAreaSelectDlg() : CDialog(kTemplateId) {
+  m_displayed.fill(kAreaEndMarker);
+  OnClicked(kShowCheck, [this] { OnShowCheck(); });
+  OnClicked(kClearAll, [this] { OnClearAll(); });
+  OnNotify(kNames, CBN_SELCHANGE, [this] { OnNameChosen(); });
+  OnNotify(kGroups, CBN_SELCHANGE, [this] { OnGroupChosen(); });
+  OnNotify(kDisplayedList, LBN_SELCHANGE, [this] { OnDisplayedChosen(); });
+  for (int k = 0; k < 3; ++k) OnClicked(kBackgroundRadios[k], [this, k] { m_background = k; });
+  OnClicked(kWholeGroupCheck, [this] { OnWholeGroupCheck(); });
+  OnClicked(kTitleCheck, [this] { m_titleFlag = m_titleFlag == 1 ? 0 : 1; });
+  OnClicked(kLegendSettings, [this] { OnLegendSettings(); });
+}
+
+void CAreaSelectDlg::SetDisplayedAreas(const CString& words) {
+  m_displayed.fill(kAreaEndMarker);
+  int from = 0;
+  for (CString& entry : m_displayed) {
+    const int blank = words.Find(' ', from);
+    if (blank < 0) break;
+    entry = words.Mid(from, blank - from);
+    if (entry == kAreaEndMarker) break;
+    from = blank + 1;
+  }
+}
+
+// Run again after each group change: the group box is filled only once.
+bool CAreaSelectDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  if (m_initialised == -1) {
+    m_initialised = 1;
+    CWnd* groups = GetDlgItem(kGroups);
+    for (const CString& name : m_groupNames) {
+      if (name.IsEmpty()) break;
+      groups->AddString(name);
+    }
+    groups->SetCurSel(m_group);
+  }
+  if (m_linearFlag == 1) Relabel();
+  ReadGroupFile();
+  if (m_displayFlag == 1) ShowDisplayedAreas();
+  if (m_background >= 0 && m_background <= 2) CheckRadioButton(kContours, kPatternOnly, kBackgroundRadios[m_background]);
+  if (m_wholeGroupFlag == 1) CheckDlgButton(kWholeGroupCheck, 1);
+  if (m_titleFlag == 1) CheckDlgButton(kTitleCheck, 1);
+  return true;
+}
+
+void CAreaSelectDlg::Relabel() {
+  SetWindowText(kLinearTitle);
+  for (const auto& label : kLinearLabels) SetDlgItemText(label.id, label.text);
+}
+
+// A file without records leaves the name box, the record count and the record
+// shown as they were; the names left in the box then choose nothing.
+void CAreaSelectDlg::ReadGroupFile() {
+  m_areaPath = AreaFilePath(m_dataDirectory, m_linearFlag, m_group);
+  m_records = ReadAreaRecords(m_areaPath);
+  if (m_records.empty()) {
+    SetDlgItemText(kRecordCount, kNoRecords);
+    return;
+  }
+  m_recordCount = static_cast<int>(m_records.size());
+  CWnd* names = GetDlgItem(kNames);
+  names->ResetContent();
+  for (int i = 0; i < m_recordCount && i < kAreaNameLimit; ++i) {
+    names->AddString(SplitAreaDescriptor(m_records[static_cast<size_t>(i)].descriptor).name);
+  }
+  names->SetCurSel(0);
+  ShowRecord(0);
+  const bool countDisplayed = m_wholeGroupFlag == 1 && m_displayedCount > 520;
+  SetDlgItemText(kRecordCount, CString::Formatted("登録数=%d", countDisplayed ? m_displayedCount : m_recordCount));
+}
+
+void CAreaSelectDlg::ShowDisplayedAreas() {
+  CheckDlgButton(kShowCheck, 1);
+  CWnd* list = GetDlgItem(kDisplayedList);
+  list->ResetContent();
+  if (m_wholeGroupFlag != 1) {
+    CString lastAdded;
+    for (int i = 0; i < kDisplayedCapacity && i < m_displayedCount; ++i) {
+      const CString& entry = m_displayed[static_cast<size_t>(i)];
+      if (entry == kAreaEndMarker) break;
+      const int blank = entry.Find(' ');
+      lastAdded = blank < 0 ? entry : entry.Left(blank);
+      list->AddString(lastAdded);
+    }
+    if (m_selectedRecord >= 0) ShowRecord(m_selectedRecord);
+    if (!lastAdded.IsEmpty()) GetDlgItem(kNames)->SetWindowText(lastAdded);
+  } else {
+    list->AddString(kWholeGroupLine);
+  }
+  SetDlgItemText(kDisplayedCount, CString::Formatted("%d", m_displayedCount));
+}
+
+// The host may pass a selected record the file does not have (the file was
+// edited, or the group changed): it shows as an empty record, so the result
+// names no area rather than the end marker or an area of another group.
+void CAreaSelectDlg::ShowRecord(int index) {
+  const bool held = index >= 0 && index < static_cast<int>(m_records.size());
+  const AreaRecord record = held ? m_records[static_cast<size_t>(index)] : AreaRecord{};
+  const AreaDescriptor parts = SplitAreaDescriptor(record.descriptor);
+  SetDlgItemText(kPattern, parts.pattern);
+  SetDlgItemText(kColour, parts.colour);
+  SetDlgItemText(kDate, record.date);
+  SetDlgItemText(kStart, record.start);
+  m_currentStart = record.start;
+  m_currentDescriptor = record.descriptor;
+}
+
+void CAreaSelectDlg::OnShowCheck() {
+  m_displayFlag = m_displayFlag == 1 ? 0 : 1;
+  if (m_displayFlag == 1 && m_selectedRecord < 0) m_selectedRecord = 0;
+}
+
+void CAreaSelectDlg::OnClearAll() {
+  m_displayed.fill(kAreaEndMarker);
+  m_selectedRecord = -1;
+  GetDlgItem(kDisplayedList)->ResetContent();
+  m_wholeGroupFlag = 0;
+  m_displayFlag = 0;
+  CheckDlgButton(kShowCheck, 0);
+  EndDialog(IDOK);
+}
+
+void CAreaSelectDlg::OnNameChosen() {
+  if (m_records.empty()) return;
+  const int index = GetDlgItem(kNames)->GetCurSel();
+  if (index < 0) return;
+  SetDlgItemText(kRecordCount, CString::Formatted("       %d/%d", index + 1, m_recordCount));
+  ShowRecord(index);
+  m_selectedRecord = index;
+  m_displayFlag = 1;
+  CheckDlgButton(kShowCheck, 1);
+}
+
+void CAreaSelectDlg::OnGroupChosen() {
+  const int index = GetDlgItem(kGroups)->GetCurSel();
+  if (index < 0) return;
+  m_group = index;
+  OnInitDialog();
+}
+
+void CAreaSelectDlg::OnDisplayedChosen() {
+  const int index = GetDlgItem(kDisplayedList)->GetCurSel();
+  if (index < 0) return;
+  m_listSelection = index;
+  SetDlgItemText(kDisplayedCount, CString::Formatted("%d/%d", index + 1, m_displayedCount));
+}
+
+void CAreaSelectDlg::OnWholeGroupCheck() {
+  m_wholeGroupFlag = m_wholeGroupFlag == 1 ? 0 : 1;
+  CWnd* list = GetDlgItem(kDisplayedList);
+  list->ResetContent();
+  if (m_wholeGroupFlag == 1) {
+    m_displayFlag = 1;
+    CheckDlgButton(kShowCheck, 1);
+    list->AddString(kWholeGroupLine);
+  } else {
+    m_displayFlag = 0;
+    CheckDlgButton(kShowCheck, 0);
+    m_selectedRecord = -1;
+  }
+}
+
+// The legend settings write the legend file themselves; nothing here depends
+// on it, so nothing is reloaded afterwards.
+void CAreaSelectDlg::OnLegendSettings() {
+  CAreaLegendSetDlg settings;
+  settings.m_dataDirectory = m_dataDirectory;
+  settings.m_editorPath = m_editorPath;
+  settings.m_linearFlag = m_linearFlag;
+  settings.m_group = m_group;
+  if (m_group >= 0 && m_group < static_cast<int>(m_groupNames.size())) {
+    settings.m_groupName = m_groupNames[static_cast<size_t>(m_group)];
+  }
+  settings.DoModal();
+}
+
+CString CAreaSelectDlg::Result() const {
+  CString result = CString::Formatted("%d %d %d %d %d %d %d ", m_displayFlag, m_group, m_selectedRecord, m_background,
+                                      m_wholeGroupFlag, m_titleFlag, m_listSelection);
+  return result + m_areaPath + "|" + m_currentDescriptor + "|" + m_currentStart;
+}
+
+}  // namespace topodlg
+
+extern "C" topodlg::CString OnDlgArDsp(int linearFlag, int displayFlag, int selectedRecord, int listSelection,
+                                       int displayedCount, int group, int background, int wholeGroupFlag,
+                                       int titleFlag, topodlg::CString groupName0, topodlg::CString groupName1,
+                                       topodlg::CString groupName2, topodlg::CString groupName3,
+                                       topodlg::CString groupName4, topodlg::CString dataDirectory,
+                                       topodlg::CString editorPath, topodlg::CString areaPath,
+                                       topodlg::CString displayedAreas) {
+  using namespace topodlg;
+  AFX_MAINTAIN_STATE guard;
+  CString result;
+  CAreaSelectDlg dlg;
+  dlg.m_linearFlag = linearFlag;
+  dlg.m_displayFlag = displayFlag;
+  dlg.m_selectedRecord = selectedRecord;
+  dlg.m_listSelection = listSelection;
+  dlg.m_displayedCount = displayedCount;
+  dlg.m_group = group;
+  dlg.m_background = background;
+  dlg.m_wholeGroupFlag = wholeGroupFlag;
+  dlg.m_titleFlag = titleFlag;
+  dlg.m_groupNames = {groupName0, groupName1, groupName2, groupName3, groupName4};
+  dlg.m_dataDirectory = dataDirectory;
+  dlg.m_editorPath = editorPath;
+  dlg.m_areaPath = areaPath;
+  dlg.SetDisplayedAreas(displayedAreas);
+  if (dlg.DoModal() == IDOK) result = dlg.Result();
+  return result;
+}
