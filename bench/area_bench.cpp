@@ -67,7 +67,7 @@ int main() {
     area << "H  COORDINATE SYSTEM\r\nU  LAT LON DM\r\n";
     for (int r = 0; r < kRecords; ++r) {
       area << "H  area" << r << " p c\r\nH  LATITUDE    LONGITUDE    DATE      TIME     ALT\r\n";
-      for (int p = 0; p < kPointsPerRecord; ++p) area << "T  N3537.50600 E13914.64000 10-MAR-03 04:52:24 00200\r\n";
+      for (int p = 0; p < kPointsPerRecord; ++p) area << "T  N3537.506 E13914.640 10-MAR-03 04:52:24 00200\r\n";
     }
   }
   {

@@ -1,5 +1,6 @@
 #include "dialogs/areas/area_file_update_dlg.h"
 
+#include "dialogs/areas/area_record_view.h"
 #include "frame/shared_routines.h"
 #include "include/topodlg/topodlg.h"
 #include "platform/module_state.h"
@@ -25,6 +26,7 @@ enum Control : int {
 constexpr const char* kLinearTitle = "      線形の選択";
 constexpr const char* kLinearFrame = "線形の選択";
 constexpr const char* kNoRecords = "未登録";
+constexpr AreaRecordFields kRecordFields = {kPattern, kColour, kDate, kStart};
 
 // The map kind radio buttons and the word each one stands for.
 constexpr struct {
@@ -51,11 +53,7 @@ bool CAreaFileUpdateDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   if (m_initialised == -1) {
     m_initialised = 1;
-    CWnd* groups = GetDlgItem(kGroups);
-    for (const CString& name : m_groupNames) {
-      if (name.IsEmpty()) break;
-      groups->AddString(name);
-    }
+    FillAreaGroupNames(GetDlgItem(kGroups), m_groupNames);
   }
   if (m_linearFlag == 1) {
     SetWindowText(kLinearTitle);
@@ -76,12 +74,8 @@ void CAreaFileUpdateDlg::ReadGroupFile() {
   m_areaPath = AreaFilePath(m_dataDirectory, m_linearFlag, m_group);
   m_records = ReadAreaRecords(m_areaPath);
   m_recordCount = static_cast<int>(m_records.size());
-  CWnd* names = GetDlgItem(kNames);
-  names->ResetContent();
-  for (int i = 0; i < m_recordCount && i < kAreaNameLimit; ++i) {
-    names->AddString(SplitAreaDescriptor(m_records[static_cast<size_t>(i)].descriptor).name);
-  }
-  names->SetCurSel(0);
+  FillAreaNames(GetDlgItem(kNames), m_records);
+  GetDlgItem(kNames)->SetCurSel(0);
   ShowRecord(0);
   SetDlgItemText(kRecordCount, m_recordCount == 0 ? CString(kNoRecords)
                                                   : CString::Formatted("登録数=%d", m_recordCount));
@@ -89,11 +83,7 @@ void CAreaFileUpdateDlg::ReadGroupFile() {
 
 void CAreaFileUpdateDlg::ShowRecord(int index) {
   const AreaRecord record = AreaRecordAt(m_records, index);
-  const AreaDescriptor parts = SplitAreaDescriptor(record.descriptor);
-  SetDlgItemText(kPattern, parts.pattern);
-  SetDlgItemText(kColour, parts.colour);
-  SetDlgItemText(kDate, record.date);
-  SetDlgItemText(kStart, record.start);
+  ShowAreaRecord(*this, kRecordFields, record);
   m_currentStart = record.start;
   m_currentDescriptor = record.descriptor;
 }

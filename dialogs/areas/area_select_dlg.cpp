@@ -1,6 +1,7 @@
 #include "dialogs/areas/area_select_dlg.h"
 
 #include "dialogs/areas/area_legend_set_dlg.h"
+#include "dialogs/areas/area_record_view.h"
 #include "include/topodlg/topodlg.h"
 #include "platform/module_state.h"
 
@@ -34,6 +35,7 @@ enum Control : int {
 constexpr const char* kWholeGroupLine = "このｸﾞﾙｰﾌﾟをすべて選択";
 constexpr const char* kNoRecords = "未登録";
 constexpr int kBackgroundRadios[] = {kContours, kPatternAndContours, kPatternOnly};
+constexpr AreaRecordFields kRecordFields = {kPattern, kColour, kDate, kStart};
 
 // The texts of linear mode.
 constexpr const char* kLinearTitle = "      線形の選択";
@@ -86,12 +88,8 @@ bool CAreaSelectDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   if (m_initialised == -1) {
     m_initialised = 1;
-    CWnd* groups = GetDlgItem(kGroups);
-    for (const CString& name : m_groupNames) {
-      if (name.IsEmpty()) break;
-      groups->AddString(name);
-    }
-    groups->SetCurSel(m_group);
+    FillAreaGroupNames(GetDlgItem(kGroups), m_groupNames);
+    GetDlgItem(kGroups)->SetCurSel(m_group);
   }
   if (m_linearFlag == 1) Relabel();
   ReadGroupFile();
@@ -117,12 +115,8 @@ void CAreaSelectDlg::ReadGroupFile() {
     return;
   }
   m_recordCount = static_cast<int>(m_records.size());
-  CWnd* names = GetDlgItem(kNames);
-  names->ResetContent();
-  for (int i = 0; i < m_recordCount && i < kAreaNameLimit; ++i) {
-    names->AddString(SplitAreaDescriptor(m_records[static_cast<size_t>(i)].descriptor).name);
-  }
-  names->SetCurSel(0);
+  FillAreaNames(GetDlgItem(kNames), m_records);
+  GetDlgItem(kNames)->SetCurSel(0);
   ShowRecord(0);
   const bool countDisplayed = m_wholeGroupFlag == 1 && m_displayedCount > 520;
   SetDlgItemText(kRecordCount, CString::Formatted("登録数=%d", countDisplayed ? m_displayedCount : m_recordCount));
@@ -155,11 +149,7 @@ void CAreaSelectDlg::ShowDisplayedAreas() {
 void CAreaSelectDlg::ShowRecord(int index) {
   const bool held = index >= 0 && index < static_cast<int>(m_records.size());
   const AreaRecord record = held ? m_records[static_cast<size_t>(index)] : AreaRecord{};
-  const AreaDescriptor parts = SplitAreaDescriptor(record.descriptor);
-  SetDlgItemText(kPattern, parts.pattern);
-  SetDlgItemText(kColour, parts.colour);
-  SetDlgItemText(kDate, record.date);
-  SetDlgItemText(kStart, record.start);
+  ShowAreaRecord(*this, kRecordFields, record);
   m_currentStart = record.start;
   m_currentDescriptor = record.descriptor;
 }

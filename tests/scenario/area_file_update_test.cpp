@@ -42,10 +42,10 @@ TEST_F(AreaFileUpdateDialog, OpensWithoutAGroupAndReturnsPlaceholders) {
 
 TEST_F(AreaFileUpdateDialog, AGroupShowsRecordZeroAndANameItsRecord) {
   RunResult r = Run(0, "SEM", "select 1414 0\ndump\nselect 1415 1\ndump\nclick 1\n");
-  EXPECT_EQ(r.out, U8(u8"0 N3528.00000 E13909.00000|D:\\AreaDt00.trk|SEM|丹沢 格子 深緑 の 森\n"));
+  EXPECT_EQ(r.out, U8(u8"0 N3528.000 E13909.000|D:\\AreaDt00.trk|SEM|丹沢 格子 深緑 の 森\n"));
   EXPECT_EQ(Field(1415, "items") + Field(1415, "selected") + Text(1420) + "|" + Text(1417) + "|" + Text(1418) + "|" +
                 Text(1419) + "|" + Text(1416),
-            U8(u8R"(["高尾山","丹沢","箱根"]0登録数=3|斜線／|赤|10-MAR-03 04:52:24|N3537.50600 E13914.64000)"));
+            U8(u8R"(["高尾山","丹沢","箱根"]0登録数=3|斜線／|赤|10-MAR-03 04:52:24|N3537.506 E13914.640)"));
   m_dump = DumpAt(r, 1);
   EXPECT_EQ(Text(1420) + "|" + Text(1418), U8(u8"   2/3|深緑 の 森"));
 }
@@ -68,7 +68,7 @@ TEST_F(AreaFileUpdateDialog, TheEditorOpensTheGroupsFileAndItIsReadAgain) {
 
 TEST_F(AreaFileUpdateDialog, LinearModeReadsTheLineFiles) {
   RunResult r = Run(1, "MEM", "dump\nselect 1414 0\nclick 1\n");
-  EXPECT_EQ(r.out, U8(u8"0 N3531.00000 E13901.00000|D:\\Linear00.trk|MEM|林道 太線 茶\n"));
+  EXPECT_EQ(r.out, U8(u8"0 N3531.000 E13901.000|D:\\Linear00.trk|MEM|林道 太線 茶\n"));
   EXPECT_NE(r.log.find(U8(u8R"("title":"      線形の選択")")), std::string::npos);
   EXPECT_EQ(Text(1437), U8(u8"線形の選択"));
 }

@@ -16,9 +16,9 @@ struct AreaArgs {
       wholeGroup = 0, title = 0;
 };
 
-const std::string kTakao = U8(u8"高尾山 斜線／ 赤|N3537.50600 E13914.64000");
-const std::string kTanzawa = U8(u8"丹沢 格子 深緑 の 森|N3528.00000 E13909.00000");
-const std::string kHakone = U8(u8"箱根|N3512.00000 E13902.00000");
+const std::string kTakao = U8(u8"高尾山 斜線／ 赤|N3537.506 E13914.640");
+const std::string kTanzawa = U8(u8"丹沢 格子 深緑 の 森|N3528.000 E13909.000");
+const std::string kHakone = U8(u8"箱根|N3512.000 E13902.000");
 
 class AreaSelectDialog : public ::testing::Test {
  protected:
@@ -50,7 +50,7 @@ TEST_F(AreaSelectDialog, OpensOnRecordZeroOfTheGroupsFile) {
   EXPECT_EQ(Field(1356, "items") + Field(1356, "selected"), U8(u8R"(["山地","湖沼","予備"]0)"));
   EXPECT_EQ(Field(1344, "items") + Field(1344, "selected"), U8(u8R"(["高尾山","丹沢","箱根"]0)"));
   EXPECT_EQ(Text(1341) + "|" + Text(1342) + "|" + Text(1352) + "|" + Text(1343) + "|" + Text(1360),
-            U8(u8"登録数=3|斜線／|赤|10-MAR-03 04:52:24|N3537.50600 E13914.64000"));
+            U8(u8"登録数=3|斜線／|赤|10-MAR-03 04:52:24|N3537.506 E13914.640"));
   EXPECT_EQ(Field(1361, "checked") + Field(1362, "checked") + Field(1332, "checked") + Field(1339, "items"), "010[]");
   EXPECT_EQ(Run({}, "", "click 1362\nclick 1399\nescape\n").out, "\n");
 }
@@ -116,13 +116,13 @@ TEST_F(AreaSelectDialog, TheWholeGroupCheck) {
 
 TEST_F(AreaSelectDialog, AGroupChangeRereadsTheFileButNotTheGroupBox) {
   RunResult r = Run({}, "", "select 1356 2\ndump\nclick 1\n");
-  EXPECT_EQ(r.out, U8(u8"0 2 -1 1 0 0 0 D:\\AreaDt02.trk|湖 横線 青|N3530.00000 E13900.00000\n"));
+  EXPECT_EQ(r.out, U8(u8"0 2 -1 1 0 0 0 D:\\AreaDt02.trk|湖 横線 青|N3530.000 E13900.000\n"));
   EXPECT_EQ(Field(1356, "items") + Field(1356, "selected") + Field(1344, "items") + Text(1341),
             U8(u8R"(["山地","湖沼","予備"]2["湖"]登録数=1)"));
   // A file without records: "未登録", the names and the record shown stay, and
   // choosing one of those names does nothing.
   r = Run({}, "", "select 1356 2\nselect 1356 1\nselect 1344 0\ndump\nclick 1\n");
-  EXPECT_EQ(r.out, U8(u8"0 1 -1 1 0 0 0 D:\\AreaDt01.trk|湖 横線 青|N3530.00000 E13900.00000\n"));
+  EXPECT_EQ(r.out, U8(u8"0 1 -1 1 0 0 0 D:\\AreaDt01.trk|湖 横線 青|N3530.000 E13900.000\n"));
   EXPECT_EQ(Field(1344, "items") + Text(1341) + Field(1332, "checked"), U8(u8R"(["湖"]未登録0)"));
   // Opening on a group without records returns no area.
   EXPECT_EQ(Run({.group = 1}, "", "click 1\n").out, "0 1 -1 1 0 0 0 D:\\AreaDt01.trk||\n");
@@ -139,7 +139,7 @@ TEST_F(AreaSelectDialog, ASelectedRecordBeyondTheFileShowsNothing) {
 
 TEST_F(AreaSelectDialog, LinearModeRelabelsAndReadsTheLineFiles) {
   RunResult r = Run({.linear = 1}, "", "dump\nclick 1\n");
-  EXPECT_EQ(r.out, U8(u8"0 0 -1 1 0 0 0 D:\\Linear00.trk|林道 太線 茶|N3531.00000 E13901.00000\n"));
+  EXPECT_EQ(r.out, U8(u8"0 0 -1 1 0 0 0 D:\\Linear00.trk|林道 太線 茶|N3531.000 E13901.000\n"));
   EXPECT_NE(r.log.find(U8(u8R"("title":"      線形の選択")")), std::string::npos);
   EXPECT_EQ(Text(1332) + "|" + Text(1276) + "|" + Text(1393) + "|" + Text(1277) + "|" + Text(1278) + "|" +
                 Text(1279) + "|" + Text(1361) + "|" + Text(1362) + "|" + Text(1363),
@@ -149,8 +149,9 @@ TEST_F(AreaSelectDialog, LinearModeRelabelsAndReadsTheLineFiles) {
 
 // --- The legend settings, opened from "凡例設定" ---------------------------------
 
-const std::string kLegendHead = U8(u8";area legend\r\nGROUP1\r\n");
-const std::string kLegendTail = U8(u8"GROUP2\r\n1 横線 青 湖\r\nGROUP3\r\nGROUP4\r\nGROUP5\r\n");
+// File contents are code page 932, as ordinary literals are here.
+const std::string kLegendHead = ";area legend\r\nGROUP1\r\n";
+const std::string kLegendTail = "GROUP2\r\n1 横線 青 湖\r\nGROUP3\r\nGROUP4\r\nGROUP5\r\n";
 
 TEST_F(AreaSelectDialog, LegendSettingsShowTheGroupsEntries) {
   RunResult r = Run({}, "", "click 1404\ndump\nselect 1406 9\ndump\nselect 1405 1\ndump\nclick 2\nclick 2\n");
@@ -167,7 +168,7 @@ TEST_F(AreaSelectDialog, LegendSettingsShowTheGroupsEntries) {
   m_dump = DumpAt(r, 2);
   EXPECT_EQ(Field(1406, "selected") + Text(1408) + Text(1407) + Text(1409) + Text(1410),
             U8(u8"1格子深緑森 林更新"));
-  EXPECT_EQ(m_data.Read("AreaLgd.dat"), kLegendHead + U8(u8"1 斜線／ 赤 住宅地\r\n;inside\r\n2 格子 深緑 森 林\r\n") +
+  EXPECT_EQ(m_data.Read("AreaLgd.dat"), kLegendHead + "1 斜線／ 赤 住宅地\r\n;inside\r\n2 格子 深緑 森 林\r\n" +
                                             kLegendTail);
 }
 
@@ -183,7 +184,7 @@ TEST_F(AreaSelectDialog, LegendSettingsAddUpdateAndSave) {
   EXPECT_EQ(Field(1405, "items"),
             U8(u8R"(["1 斜線／ 赤 市街地","2 格子 深緑 森 林","3 横線 白 畑 地","4 横線 白 畑 地"])"));
   EXPECT_EQ(m_data.Read("AreaLgd.dat"),
-            kLegendHead + U8(u8"1 斜線／ 赤 市街地\r\n2 格子 深緑 森 林\r\n3 横線 白 畑 地\r\n4 横線 白 畑 地\r\n") +
+            kLegendHead + "1 斜線／ 赤 市街地\r\n2 格子 深緑 森 林\r\n3 横線 白 畑 地\r\n4 横線 白 畑 地\r\n" +
                 kLegendTail);
   EXPECT_FALSE(std::filesystem::exists(m_data.Dir().path() / "work.txt"));
 
@@ -200,7 +201,7 @@ TEST_F(AreaSelectDialog, LegendSettingsOfALineGroupWithoutAFile) {
   RunResult r = Run({.linear = 1}, "", script);
   EXPECT_NE(r.log.find(U8(u8R"("title":"             凡例設定（線形）")")), std::string::npos);
   EXPECT_EQ(Text(1412) + Field(1408, "items") + Field(1405, "items"), U8(u8R"(湖沼["太線","細線"][])"));
-  EXPECT_EQ(m_data.Read("LinrLgd.dat"), U8(u8"GROUP1\r\nGROUP2\r\n1 細線 青 川\r\nGROUP3\r\nGROUP4\r\nGROUP5\r\n"));
+  EXPECT_EQ(m_data.Read("LinrLgd.dat"), "GROUP1\r\nGROUP2\r\n1 細線 青 川\r\nGROUP3\r\nGROUP4\r\nGROUP5\r\n");
 }
 
 TEST_F(AreaSelectDialog, LegendSettingsEditorRereadsTheFileAndDropsChanges) {
@@ -224,7 +225,7 @@ TEST_F(AreaSelectDialog, LegendSettingsKeepTheFileWhenItCannotBeWritten) {
   EXPECT_NE(Events(r.log, "messagebox")[0].find(U8(u8"D:\\\\work.txt へのアクセス中に予期しないエラーが発生しました。")),
             std::string::npos);
   EXPECT_NE(m_dump.find("\"dialog\":196"), std::string::npos);  // still open
-  EXPECT_EQ(m_data.Read("AreaLgd.dat"), kLegendHead + U8(u8"1 斜線／ 赤 住宅地\r\n;inside\r\n2 格子 深緑 森 林\r\n") +
+  EXPECT_EQ(m_data.Read("AreaLgd.dat"), kLegendHead + "1 斜線／ 赤 住宅地\r\n;inside\r\n2 格子 深緑 森 林\r\n" +
                                             kLegendTail);
 }
 

@@ -14,7 +14,7 @@ using test::PathIn;
 using test::TempDir;
 using test::WriteFile;
 
-constexpr const char* kPoint = "T  N3537.50600 E13914.64000 10-MAR-03 04:52:24 00200";
+constexpr const char* kPoint = "T  N3537.506 E13914.640 10-MAR-03 04:52:24 00200";
 
 std::string Record(const AreaRecord& r) { return r.descriptor.str() + "|" + r.date.str() + "|" + r.start.str(); }
 
@@ -32,7 +32,7 @@ TEST(AreaFileReading, HeaderColumnAndFirstPointMakeARecord) {
                            "\r\nH  丹沢 格子 青\nH  LATITUDE\nX  stray\nT  N35\n";
   auto records = ReadAreaRecords(WriteFile(folder, "AreaDt00.trk", text));
   ASSERT_EQ(records.size(), 2u);
-  EXPECT_EQ(Record(records[0]), CString("高尾山 斜線／ 赤").str() + "|10-MAR-03 04:52:24|N3537.50600 E13914.64000");
+  EXPECT_EQ(Record(records[0]), CString("高尾山 斜線／ 赤").str() + "|10-MAR-03 04:52:24|N3537.506 E13914.640");
   // A short point line gives what it has.
   EXPECT_EQ(Record(records[1]), CString("丹沢 格子 青").str() + "||N35");
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/text_file.h"
 #include "tests/support/cstring_testing.h"
 
 namespace topodlg {
