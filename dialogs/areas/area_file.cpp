@@ -8,6 +8,13 @@ namespace {
 
 bool StartsWith(const CString& line, const char* prefix) { return line.view().starts_with(prefix); }
 
+// Nearly every line of a large file is a point line: a plain byte search rules
+// the word out fast, and only a hit is checked character by character (so the
+// trail byte of a double-byte character never starts it).
+bool HasColumnWord(const CString& line) {
+  return line.view().find("LATITUDE") != std::string_view::npos && line.Find("LATITUDE") >= 0;
+}
+
 }  // namespace
 
 CString AreaFilePath(const CString& dataDirectory, int linearFlag, int group) {
@@ -24,7 +31,7 @@ std::vector<AreaRecord> ReadAreaRecords(const CString& path) {
   // Area files share the track files' line limit, but a longer line is read on
   // in pieces here: each piece is a line of its own.
   while (static_cast<int>(records.size()) < kAreaRecordLimit && reader.ReadLine(line, kGpsLineLimit)) {
-    if (line.Find("LATITUDE") >= 0) {
+    if (HasColumnWord(line)) {
       // The column line begins with "H  " too, but never names the area.
       open = true;
       openDescriptor = header;
