@@ -1,8 +1,8 @@
 #include "dialogs/areas/area_file_update_dlg.h"
 
 #include "dialogs/areas/area_record_view.h"
+#include "frame/entries.h"
 #include "frame/shared_routines.h"
-#include "include/topodlg/topodlg.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -115,13 +115,9 @@ CString CAreaFileUpdateDlg::Result() const {
          OrPlaceholder(m_currentDescriptor, "*");
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgTalUp(int linearFlag, topodlg::CString groupName0, topodlg::CString groupName1,
-                                       topodlg::CString groupName2, topodlg::CString groupName3,
-                                       topodlg::CString groupName4, topodlg::CString dataDirectory,
-                                       topodlg::CString mapKind, topodlg::CString editorPath) {
-  using namespace topodlg;
+CString entry::OnDlgTalUp(int linearFlag, CString groupName0, CString groupName1, CString groupName2,
+                          CString groupName3, CString groupName4, CString dataDirectory, CString mapKind,
+                          CString editorPath) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CAreaFileUpdateDlg dlg;
@@ -133,3 +129,5 @@ extern "C" topodlg::CString OnDlgTalUp(int linearFlag, topodlg::CString groupNam
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

@@ -1,7 +1,7 @@
 #include "dialogs/areas/area_legend_dlg.h"
 
 #include "dialogs/areas/legend_file.h"
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -90,11 +90,7 @@ void CAreaLegendDlg::PaintLegend() {
   dc.SelectObject(oldBrush);
 }
 
-}  // namespace topodlg
-
-extern "C" void OnLnrAreaLgnd(int x, int y, int linearFlag, int group, topodlg::CString dataDirectory,
-                              topodlg::CString groupName) {
-  using namespace topodlg;
+void entry::OnLnrAreaLgnd(int x, int y, int linearFlag, int group, CString dataDirectory, CString groupName) {
   AFX_MAINTAIN_STATE guard;
   CAreaLegendDlg dlg;
   dlg.m_x = x;
@@ -105,3 +101,5 @@ extern "C" void OnLnrAreaLgnd(int x, int y, int linearFlag, int group, topodlg::
   dlg.m_groupName = groupName;
   dlg.DoModal();
 }
+
+}  // namespace topodlg

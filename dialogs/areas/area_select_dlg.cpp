@@ -2,7 +2,7 @@
 
 #include "dialogs/areas/area_legend_set_dlg.h"
 #include "dialogs/areas/area_record_view.h"
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -229,16 +229,10 @@ CString CAreaSelectDlg::Result() const {
   return result + m_areaPath + "|" + m_currentDescriptor + "|" + m_currentStart;
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgArDsp(int linearFlag, int displayFlag, int selectedRecord, int listSelection,
-                                       int displayedCount, int group, int background, int wholeGroupFlag,
-                                       int titleFlag, topodlg::CString groupName0, topodlg::CString groupName1,
-                                       topodlg::CString groupName2, topodlg::CString groupName3,
-                                       topodlg::CString groupName4, topodlg::CString dataDirectory,
-                                       topodlg::CString editorPath, topodlg::CString areaPath,
-                                       topodlg::CString displayedAreas) {
-  using namespace topodlg;
+CString entry::OnDlgArDsp(int linearFlag, int displayFlag, int selectedRecord, int listSelection, int displayedCount,
+                          int group, int background, int wholeGroupFlag, int titleFlag, CString groupName0,
+                          CString groupName1, CString groupName2, CString groupName3, CString groupName4,
+                          CString dataDirectory, CString editorPath, CString areaPath, CString displayedAreas) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CAreaSelectDlg dlg;
@@ -259,3 +253,5 @@ extern "C" topodlg::CString OnDlgArDsp(int linearFlag, int displayFlag, int sele
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg
