@@ -4,35 +4,22 @@
 #include "frame/entries.h"
 #include "frame/shared_routines.h"
 #include "platform/module_state.h"
+#include "resources/201.h"
 
 namespace topodlg {
+using namespace res201;
 namespace {
-
-enum Control : int {
-  kMap250m = 1334,
-  kMap50m = 1335,
-  kGroups = 1414,
-  kNames = 1415,
-  kStart = 1416,
-  kPattern = 1417,
-  kColour = 1418,
-  kDate = 1419,
-  kRecordCount = 1420,
-  kSelectionFrame = 1437,
-  kEditData = 1438,
-  kMap1km = 1464,
-};
 
 constexpr const char* kLinearTitle = "      線形の選択";
 constexpr const char* kLinearFrame = "線形の選択";
 constexpr const char* kNoRecords = "未登録";
-constexpr AreaRecordFields kRecordFields = {kPattern, kColour, kDate, kStart};
+constexpr AreaRecordFields kRecordFields = {IDC_PATTERN, IDC_COLOUR, IDC_DATE, IDC_START};
 
 // The map kind radio buttons and the word each one stands for.
 constexpr struct {
   int id;
   const char* kind;
-} kMapKinds[] = {{kMap250m, "SEM"}, {kMap50m, "MEM"}, {kMap1km, "TEM"}};
+} kMapKinds[] = {{IDC_MAP_250M, "SEM"}, {IDC_MAP_50M, "MEM"}, {IDC_MAP_1KM, "TEM"}};
 
 // The host splits the result at "|" and the first field at " ": an empty field
 // is written as a placeholder so that the fields after it keep their places.
@@ -41,9 +28,9 @@ CString OrPlaceholder(const CString& text, const char* placeholder) { return tex
 }  // namespace
 
 CAreaFileUpdateDlg::CAreaFileUpdateDlg() : CDialog(kTemplateId) {
-  OnNotify(kGroups, CBN_SELCHANGE, [this] { OnGroupChosen(); });
-  OnNotify(kNames, CBN_SELCHANGE, [this] { OnNameChosen(); });
-  OnClicked(kEditData, [this] { OnEditData(); });
+  OnNotify(IDC_GROUPS, CBN_SELCHANGE, [this] { OnGroupChosen(); });
+  OnNotify(IDC_NAMES, CBN_SELCHANGE, [this] { OnNameChosen(); });
+  OnClicked(IDC_EDIT_DATA, [this] { OnEditData(); });
   for (const auto& map : kMapKinds) OnClicked(map.id, [this, kind = map.kind] { m_mapKind = kind; });
 }
 
@@ -53,18 +40,18 @@ bool CAreaFileUpdateDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   if (m_initialised == -1) {
     m_initialised = 1;
-    FillAreaGroupNames(GetDlgItem(kGroups), m_groupNames);
+    FillAreaGroupNames(GetDlgItem(IDC_GROUPS), m_groupNames);
   }
   if (m_linearFlag == 1) {
     SetWindowText(kLinearTitle);
-    SetDlgItemText(kSelectionFrame, kLinearFrame);
+    SetDlgItemText(IDC_SELECTION_FRAME, kLinearFrame);
   }
   if (m_group != -1) ReadGroupFile();
   int checked = 0;
   for (const auto& map : kMapKinds) {
     if (m_mapKind == map.kind) checked = map.id;
   }
-  CheckRadioButton(kMap250m, kMap1km, checked);
+  CheckRadioButton(IDC_MAP_250M, IDC_MAP_1KM, checked);
   return true;
 }
 
@@ -74,10 +61,10 @@ void CAreaFileUpdateDlg::ReadGroupFile() {
   m_areaPath = AreaFilePath(m_dataDirectory, m_linearFlag, m_group);
   m_records = ReadAreaRecords(m_areaPath);
   m_recordCount = static_cast<int>(m_records.size());
-  FillAreaNames(GetDlgItem(kNames), m_records);
-  GetDlgItem(kNames)->SetCurSel(0);
+  FillAreaNames(GetDlgItem(IDC_NAMES), m_records);
+  GetDlgItem(IDC_NAMES)->SetCurSel(0);
   ShowRecord(0);
-  SetDlgItemText(kRecordCount, m_recordCount == 0 ? CString(kNoRecords)
+  SetDlgItemText(IDC_RECORD_COUNT, m_recordCount == 0 ? CString(kNoRecords)
                                                   : CString::Formatted("登録数=%d", m_recordCount));
 }
 
@@ -89,16 +76,16 @@ void CAreaFileUpdateDlg::ShowRecord(int index) {
 }
 
 void CAreaFileUpdateDlg::OnGroupChosen() {
-  const int index = GetDlgItem(kGroups)->GetCurSel();
+  const int index = GetDlgItem(IDC_GROUPS)->GetCurSel();
   if (index < 0) return;
   m_group = index;
   OnInitDialog();
 }
 
 void CAreaFileUpdateDlg::OnNameChosen() {
-  const int index = GetDlgItem(kNames)->GetCurSel();
+  const int index = GetDlgItem(IDC_NAMES)->GetCurSel();
   if (index < 0) return;
-  SetDlgItemText(kRecordCount, CString::Formatted("   %d/%d", index + 1, m_recordCount));
+  SetDlgItemText(IDC_RECORD_COUNT, CString::Formatted("   %d/%d", index + 1, m_recordCount));
   ShowRecord(index);
   m_selectedRecord = index;
 }

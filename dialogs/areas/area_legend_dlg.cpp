@@ -3,14 +3,11 @@
 #include "dialogs/areas/legend_file.h"
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/195.h"
 
 namespace topodlg {
+using namespace res195;
 namespace {
-
-enum Control : int {
-  kCanvas = 1402,
-  kGroupName = 1403,
-};
 
 constexpr const char* kLinearTitle = "                  線形の凡例";
 constexpr const char* kAreaTitle = "                  エリアの凡例";
@@ -41,7 +38,7 @@ bool CAreaLegendDlg::OnInitDialog() {
   SetWindowPos(nullptr, m_x, m_y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   CDialog::OnInitDialog();
   SetWindowText(m_linearFlag != 0 ? kLinearTitle : kAreaTitle);
-  SetDlgItemText(kGroupName, m_groupName);
+  SetDlgItemText(IDC_GROUP_NAME, m_groupName);
   PaintLegend();
   return true;
 }
@@ -49,7 +46,7 @@ bool CAreaLegendDlg::OnInitDialog() {
 void CAreaLegendDlg::OnPaint() { PaintLegend(); }
 
 void CAreaLegendDlg::PaintLegend() {
-  CWnd* canvas = GetDlgItem(kCanvas);
+  CWnd* canvas = GetDlgItem(IDC_CANVAS);
   canvas->Invalidate();
   canvas->UpdateWindow();
   CClientDC dc(canvas);

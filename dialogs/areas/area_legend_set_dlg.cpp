@@ -2,20 +2,11 @@
 
 #include "dialogs/areas/legend_file.h"
 #include "frame/shared_routines.h"
+#include "resources/196.h"
 
 namespace topodlg {
+using namespace res196;
 namespace {
-
-enum Control : int {
-  kEntries = 1405,
-  kRow = 1406,
-  kColour = 1407,
-  kPattern = 1408,
-  kDescription = 1409,
-  kAddOrUpdate = 1410,
-  kEdit = 1411,
-  kGroupName = 1412,
-};
 
 constexpr const char* kLinearTitle = "             凡例設定（線形）";
 constexpr const char* kAddCaption = "追加";
@@ -34,10 +25,10 @@ void ShowInCombo(CWnd* combo, const CString& text) {
 }  // namespace
 
 CAreaLegendSetDlg::CAreaLegendSetDlg() : CDialog(kTemplateId) {
-  OnNotify(kRow, CBN_SELCHANGE, [this] { OnRowChosen(); });
-  OnNotify(kEntries, LBN_SELCHANGE, [this] { OnEntryChosen(); });
-  OnClicked(kAddOrUpdate, [this] { OnAddOrUpdate(); });
-  OnClicked(kEdit, [this] { OnEditFile(); });
+  OnNotify(IDC_ROW, CBN_SELCHANGE, [this] { OnRowChosen(); });
+  OnNotify(IDC_ENTRIES, LBN_SELCHANGE, [this] { OnEntryChosen(); });
+  OnClicked(IDC_ADD_OR_UPDATE, [this] { OnAddOrUpdate(); });
+  OnClicked(IDC_EDIT_FILE, [this] { OnEditFile(); });
 }
 
 // Run again after "編集": the file is read anew and whatever was added or
@@ -46,28 +37,28 @@ CAreaLegendSetDlg::CAreaLegendSetDlg() : CDialog(kTemplateId) {
 // editor's work).
 bool CAreaLegendSetDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  SetDlgItemText(kGroupName, m_groupName);
+  SetDlgItemText(IDC_GROUP_NAME, m_groupName);
   if (m_linearFlag == 1) SetWindowText(kLinearTitle);
 
-  CWnd* rows = GetDlgItem(kRow);
+  CWnd* rows = GetDlgItem(IDC_ROW);
   rows->ResetContent();
   for (int row = 1; row <= kLegendEntryLimit; ++row) rows->AddString(CString::Formatted("%d", row));
-  CWnd* patterns = GetDlgItem(kPattern);
+  CWnd* patterns = GetDlgItem(IDC_PATTERN);
   patterns->ResetContent();
   if (m_linearFlag != 0) {
     for (const char* p : kLinePatterns) patterns->AddString(p);
   } else {
     for (const char* p : kAreaPatterns) patterns->AddString(p);
   }
-  CWnd* colours = GetDlgItem(kColour);
+  CWnd* colours = GetDlgItem(IDC_COLOUR);
   colours->ResetContent();
   for (const char* c : kColours) colours->AddString(c);
 
   m_editMode = 0;
   m_chosenEntry = -1;
   m_modified = -1;
-  SetDlgItemText(kDescription, "");
-  SetDlgItemText(kAddOrUpdate, kAddCaption);
+  SetDlgItemText(IDC_DESCRIPTION, "");
+  SetDlgItemText(IDC_ADD_OR_UPDATE, kAddCaption);
   LoadEntries();
   return true;
 }
@@ -80,7 +71,7 @@ void CAreaLegendSetDlg::LoadEntries() {
 }
 
 void CAreaLegendSetDlg::FillEntryList() {
-  CWnd* list = GetDlgItem(kEntries);
+  CWnd* list = GetDlgItem(IDC_ENTRIES);
   list->ResetContent();
   for (const CString& entry : m_entries) list->AddString(entry);
 }
@@ -90,25 +81,25 @@ void CAreaLegendSetDlg::FillEntryList() {
 void CAreaLegendSetDlg::ShowEntry(int index) {
   m_chosenEntry = index;
   const LegendEntry entry = SplitLegendEntry(m_entries[static_cast<size_t>(index)]);
-  ShowInCombo(GetDlgItem(kPattern), entry.pattern);
-  ShowInCombo(GetDlgItem(kColour), entry.colour);
-  SetDlgItemText(kDescription, entry.description);
-  SetDlgItemText(kAddOrUpdate, kUpdateCaption);
+  ShowInCombo(GetDlgItem(IDC_PATTERN), entry.pattern);
+  ShowInCombo(GetDlgItem(IDC_COLOUR), entry.colour);
+  SetDlgItemText(IDC_DESCRIPTION, entry.description);
+  SetDlgItemText(IDC_ADD_OR_UPDATE, kUpdateCaption);
   m_editMode = 1;
 }
 
 void CAreaLegendSetDlg::ShowNewRow() {
-  GetDlgItem(kEntries)->SetCurSel(-1);
-  GetDlgItem(kPattern)->SetCurSel(-1);
-  GetDlgItem(kColour)->SetCurSel(-1);
-  SetDlgItemText(kDescription, "");
-  SetDlgItemText(kAddOrUpdate, kAddCaption);
+  GetDlgItem(IDC_ENTRIES)->SetCurSel(-1);
+  GetDlgItem(IDC_PATTERN)->SetCurSel(-1);
+  GetDlgItem(IDC_COLOUR)->SetCurSel(-1);
+  SetDlgItemText(IDC_DESCRIPTION, "");
+  SetDlgItemText(IDC_ADD_OR_UPDATE, kAddCaption);
   m_editMode = 0;
 }
 
 // Rows are kept without gaps: a row past the next free one moves back to it.
 void CAreaLegendSetDlg::OnRowChosen() {
-  CWnd* rows = GetDlgItem(kRow);
+  CWnd* rows = GetDlgItem(IDC_ROW);
   int index = rows->GetCurSel();
   if (index < 0) return;
   if (m_lastEntry >= 0 && index > m_lastEntry + 1) {
@@ -119,14 +110,14 @@ void CAreaLegendSetDlg::OnRowChosen() {
     ShowNewRow();
     return;
   }
-  GetDlgItem(kEntries)->SetCurSel(index);
+  GetDlgItem(IDC_ENTRIES)->SetCurSel(index);
   ShowEntry(index);
 }
 
 void CAreaLegendSetDlg::OnEntryChosen() {
-  const int index = GetDlgItem(kEntries)->GetCurSel();
+  const int index = GetDlgItem(IDC_ENTRIES)->GetCurSel();
   if (index < 0 || index > m_lastEntry) return;
-  GetDlgItem(kRow)->SetCurSel(index);
+  GetDlgItem(IDC_ROW)->SetCurSel(index);
   ShowEntry(index);
 }
 
@@ -134,9 +125,9 @@ void CAreaLegendSetDlg::OnEntryChosen() {
 // at most 19 entries (more would never be read back), so an add to a full
 // group only beeps.
 void CAreaLegendSetDlg::OnAddOrUpdate() {
-  const CString pattern = GetDlgItemText(kPattern);
-  const CString colour = GetDlgItemText(kColour);
-  const CString description = GetDlgItemText(kDescription);
+  const CString pattern = GetDlgItemText(IDC_PATTERN);
+  const CString colour = GetDlgItemText(IDC_COLOUR);
+  const CString description = GetDlgItemText(IDC_DESCRIPTION);
   if (m_editMode == 1) {
     if (m_chosenEntry < 0 || m_chosenEntry > m_lastEntry) return;
     m_entries[static_cast<size_t>(m_chosenEntry)] = JoinLegendEntry(m_chosenEntry + 1, pattern, colour, description);
@@ -151,7 +142,7 @@ void CAreaLegendSetDlg::OnAddOrUpdate() {
   }
   ++m_lastEntry;
   m_entries.push_back(JoinLegendEntry(m_lastEntry + 1, pattern, colour, description));
-  GetDlgItem(kEntries)->AddString(m_entries.back());
+  GetDlgItem(IDC_ENTRIES)->AddString(m_entries.back());
   m_modified = 1;
 }
 

@@ -4,38 +4,16 @@
 #include "dialogs/areas/area_record_view.h"
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/192.h"
 
 namespace topodlg {
+using namespace res192;
 namespace {
-
-enum Control : int {
-  kHint = 1277,
-  kSelectionFrame = 1276,
-  kStyleFrame = 1278,
-  kDisplayedLabel = 1279,
-  kShowCheck = 1332,
-  kClearAll = 1336,
-  kDisplayedCount = 1338,
-  kDisplayedList = 1339,
-  kRecordCount = 1341,
-  kPattern = 1342,
-  kDate = 1343,
-  kNames = 1344,
-  kColour = 1352,
-  kGroups = 1356,
-  kStart = 1360,
-  kContours = 1361,
-  kPatternAndContours = 1362,
-  kPatternOnly = 1363,
-  kWholeGroupCheck = 1393,
-  kTitleCheck = 1399,
-  kLegendSettings = 1404,
-};
 
 constexpr const char* kWholeGroupLine = "このｸﾞﾙｰﾌﾟをすべて選択";
 constexpr const char* kNoRecords = "未登録";
-constexpr int kBackgroundRadios[] = {kContours, kPatternAndContours, kPatternOnly};
-constexpr AreaRecordFields kRecordFields = {kPattern, kColour, kDate, kStart};
+constexpr int kBackgroundRadios[] = {IDC_CONTOURS, IDC_PATTERN_AND_CONTOURS, IDC_PATTERN_ONLY};
+constexpr AreaRecordFields kRecordFields = {IDC_PATTERN, IDC_COLOUR, IDC_DATE, IDC_START};
 
 // The texts of linear mode.
 constexpr const char* kLinearTitle = "      線形の選択";
@@ -43,15 +21,15 @@ constexpr struct {
   int id;
   const char* text;
 } kLinearLabels[] = {
-    {kShowCheck, "線形を表示する"},
-    {kSelectionFrame, "線形の選択"},
-    {kWholeGroupCheck, "このｸﾞﾙｰﾌﾟの線形をすべて選択する"},
-    {kHint, "表示中の線形：ﾀﾞﾌﾞﾙｸﾘｯｸで再表示"},
-    {kStyleFrame, "線の色"},
-    {kDisplayedLabel, "表示中の線形"},
-    {kContours, "青太線"},
-    {kPatternOnly, "赤太線"},
-    {kPatternAndContours, "指定された色"},
+    {IDC_SHOW_CHECK, "線形を表示する"},
+    {IDC_SELECTION_FRAME, "線形の選択"},
+    {IDC_WHOLE_GROUP_CHECK, "このｸﾞﾙｰﾌﾟの線形をすべて選択する"},
+    {IDC_HINT, "表示中の線形：ﾀﾞﾌﾞﾙｸﾘｯｸで再表示"},
+    {IDC_STYLE_FRAME, "線の色"},
+    {IDC_DISPLAYED_LABEL, "表示中の線形"},
+    {IDC_CONTOURS, "青太線"},
+    {IDC_PATTERN_ONLY, "赤太線"},
+    {IDC_PATTERN_AND_CONTOURS, "指定された色"},
 };
 
 }  // namespace
@@ -60,15 +38,15 @@ constexpr struct {
 // the list speaks of the host, which reads the list selection from the result.
 CAreaSelectDlg::CAreaSelectDlg() : CDialog(kTemplateId) {
   m_displayed.fill(kAreaEndMarker);
-  OnClicked(kShowCheck, [this] { OnShowCheck(); });
-  OnClicked(kClearAll, [this] { OnClearAll(); });
-  OnNotify(kNames, CBN_SELCHANGE, [this] { OnNameChosen(); });
-  OnNotify(kGroups, CBN_SELCHANGE, [this] { OnGroupChosen(); });
-  OnNotify(kDisplayedList, LBN_SELCHANGE, [this] { OnDisplayedChosen(); });
+  OnClicked(IDC_SHOW_CHECK, [this] { OnShowCheck(); });
+  OnClicked(IDC_CLEAR_ALL, [this] { OnClearAll(); });
+  OnNotify(IDC_NAMES, CBN_SELCHANGE, [this] { OnNameChosen(); });
+  OnNotify(IDC_GROUPS, CBN_SELCHANGE, [this] { OnGroupChosen(); });
+  OnNotify(IDC_DISPLAYED_LIST, LBN_SELCHANGE, [this] { OnDisplayedChosen(); });
   for (int k = 0; k < 3; ++k) OnClicked(kBackgroundRadios[k], [this, k] { m_background = k; });
-  OnClicked(kWholeGroupCheck, [this] { OnWholeGroupCheck(); });
-  OnClicked(kTitleCheck, [this] { m_titleFlag = m_titleFlag == 1 ? 0 : 1; });
-  OnClicked(kLegendSettings, [this] { OnLegendSettings(); });
+  OnClicked(IDC_WHOLE_GROUP_CHECK, [this] { OnWholeGroupCheck(); });
+  OnClicked(IDC_TITLE_CHECK, [this] { m_titleFlag = m_titleFlag == 1 ? 0 : 1; });
+  OnClicked(IDC_LEGEND_SETTINGS, [this] { OnLegendSettings(); });
 }
 
 void CAreaSelectDlg::SetDisplayedAreas(const CString& words) {
@@ -88,15 +66,15 @@ bool CAreaSelectDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   if (m_initialised == -1) {
     m_initialised = 1;
-    FillAreaGroupNames(GetDlgItem(kGroups), m_groupNames);
-    GetDlgItem(kGroups)->SetCurSel(m_group);
+    FillAreaGroupNames(GetDlgItem(IDC_GROUPS), m_groupNames);
+    GetDlgItem(IDC_GROUPS)->SetCurSel(m_group);
   }
   if (m_linearFlag == 1) Relabel();
   ReadGroupFile();
   if (m_displayFlag == 1) ShowDisplayedAreas();
-  if (m_background >= 0 && m_background <= 2) CheckRadioButton(kContours, kPatternOnly, kBackgroundRadios[m_background]);
-  if (m_wholeGroupFlag == 1) CheckDlgButton(kWholeGroupCheck, 1);
-  if (m_titleFlag == 1) CheckDlgButton(kTitleCheck, 1);
+  if (m_background >= 0 && m_background <= 2) CheckRadioButton(IDC_CONTOURS, IDC_PATTERN_ONLY, kBackgroundRadios[m_background]);
+  if (m_wholeGroupFlag == 1) CheckDlgButton(IDC_WHOLE_GROUP_CHECK, 1);
+  if (m_titleFlag == 1) CheckDlgButton(IDC_TITLE_CHECK, 1);
   return true;
 }
 
@@ -111,20 +89,20 @@ void CAreaSelectDlg::ReadGroupFile() {
   m_areaPath = AreaFilePath(m_dataDirectory, m_linearFlag, m_group);
   m_records = ReadAreaRecords(m_areaPath);
   if (m_records.empty()) {
-    SetDlgItemText(kRecordCount, kNoRecords);
+    SetDlgItemText(IDC_RECORD_COUNT, kNoRecords);
     return;
   }
   m_recordCount = static_cast<int>(m_records.size());
-  FillAreaNames(GetDlgItem(kNames), m_records);
-  GetDlgItem(kNames)->SetCurSel(0);
+  FillAreaNames(GetDlgItem(IDC_NAMES), m_records);
+  GetDlgItem(IDC_NAMES)->SetCurSel(0);
   ShowRecord(0);
   const bool countDisplayed = m_wholeGroupFlag == 1 && m_displayedCount > 520;
-  SetDlgItemText(kRecordCount, CString::Formatted("登録数=%d", countDisplayed ? m_displayedCount : m_recordCount));
+  SetDlgItemText(IDC_RECORD_COUNT, CString::Formatted("登録数=%d", countDisplayed ? m_displayedCount : m_recordCount));
 }
 
 void CAreaSelectDlg::ShowDisplayedAreas() {
-  CheckDlgButton(kShowCheck, 1);
-  CWnd* list = GetDlgItem(kDisplayedList);
+  CheckDlgButton(IDC_SHOW_CHECK, 1);
+  CWnd* list = GetDlgItem(IDC_DISPLAYED_LIST);
   list->ResetContent();
   if (m_wholeGroupFlag != 1) {
     CString lastAdded;
@@ -136,11 +114,11 @@ void CAreaSelectDlg::ShowDisplayedAreas() {
       list->AddString(lastAdded);
     }
     if (m_selectedRecord >= 0) ShowRecord(m_selectedRecord);
-    if (!lastAdded.IsEmpty()) GetDlgItem(kNames)->SetWindowText(lastAdded);
+    if (!lastAdded.IsEmpty()) GetDlgItem(IDC_NAMES)->SetWindowText(lastAdded);
   } else {
     list->AddString(kWholeGroupLine);
   }
-  SetDlgItemText(kDisplayedCount, CString::Formatted("%d", m_displayedCount));
+  SetDlgItemText(IDC_DISPLAYED_COUNT, CString::Formatted("%d", m_displayedCount));
 }
 
 // The host may pass a selected record the file does not have (the file was
@@ -162,49 +140,49 @@ void CAreaSelectDlg::OnShowCheck() {
 void CAreaSelectDlg::OnClearAll() {
   m_displayed.fill(kAreaEndMarker);
   m_selectedRecord = -1;
-  GetDlgItem(kDisplayedList)->ResetContent();
+  GetDlgItem(IDC_DISPLAYED_LIST)->ResetContent();
   m_wholeGroupFlag = 0;
   m_displayFlag = 0;
-  CheckDlgButton(kShowCheck, 0);
+  CheckDlgButton(IDC_SHOW_CHECK, 0);
   EndDialog(IDOK);
 }
 
 void CAreaSelectDlg::OnNameChosen() {
   if (m_records.empty()) return;
-  const int index = GetDlgItem(kNames)->GetCurSel();
+  const int index = GetDlgItem(IDC_NAMES)->GetCurSel();
   if (index < 0) return;
-  SetDlgItemText(kRecordCount, CString::Formatted("       %d/%d", index + 1, m_recordCount));
+  SetDlgItemText(IDC_RECORD_COUNT, CString::Formatted("       %d/%d", index + 1, m_recordCount));
   ShowRecord(index);
   m_selectedRecord = index;
   m_displayFlag = 1;
-  CheckDlgButton(kShowCheck, 1);
+  CheckDlgButton(IDC_SHOW_CHECK, 1);
 }
 
 void CAreaSelectDlg::OnGroupChosen() {
-  const int index = GetDlgItem(kGroups)->GetCurSel();
+  const int index = GetDlgItem(IDC_GROUPS)->GetCurSel();
   if (index < 0) return;
   m_group = index;
   OnInitDialog();
 }
 
 void CAreaSelectDlg::OnDisplayedChosen() {
-  const int index = GetDlgItem(kDisplayedList)->GetCurSel();
+  const int index = GetDlgItem(IDC_DISPLAYED_LIST)->GetCurSel();
   if (index < 0) return;
   m_listSelection = index;
-  SetDlgItemText(kDisplayedCount, CString::Formatted("%d/%d", index + 1, m_displayedCount));
+  SetDlgItemText(IDC_DISPLAYED_COUNT, CString::Formatted("%d/%d", index + 1, m_displayedCount));
 }
 
 void CAreaSelectDlg::OnWholeGroupCheck() {
   m_wholeGroupFlag = m_wholeGroupFlag == 1 ? 0 : 1;
-  CWnd* list = GetDlgItem(kDisplayedList);
+  CWnd* list = GetDlgItem(IDC_DISPLAYED_LIST);
   list->ResetContent();
   if (m_wholeGroupFlag == 1) {
     m_displayFlag = 1;
-    CheckDlgButton(kShowCheck, 1);
+    CheckDlgButton(IDC_SHOW_CHECK, 1);
     list->AddString(kWholeGroupLine);
   } else {
     m_displayFlag = 0;
-    CheckDlgButton(kShowCheck, 0);
+    CheckDlgButton(IDC_SHOW_CHECK, 0);
     m_selectedRecord = -1;
   }
 }
