@@ -46,4 +46,31 @@ topodlg::CString OnDlgMapType(int highest, int lowest, int contourLines, int int
 topodlg::CString OnDlgHgtS(topodlg::CString flags);
 topodlg::CString OnDlgLowland(topodlg::CString values);
 
+// Clipping and guidebooks.
+topodlg::CString OnDlgMapClipper(int userBound1, int userBound2, int userBound3, int userBound4, int meshCoord1,
+                                 int meshCoord2, int meshCoord3, int meshCoord4, int subKind,
+                                 topodlg::CString groupName0, topodlg::CString groupName1,
+                                 topodlg::CString groupName2, topodlg::CString groupName3,
+                                 topodlg::CString groupName4, topodlg::CString placeNameFile,
+                                 topodlg::CString pointInfoFile, topodlg::CString southWestSecond,
+                                 topodlg::CString southWestFirst, topodlg::CString northEastSecond,
+                                 topodlg::CString northEastFirst, topodlg::CString mapFile, topodlg::CString meshCode,
+                                 topodlg::CString mapName, topodlg::CString unused);
+topodlg::CString OnDlgClipMapCall(topodlg::CString group0File, topodlg::CString groupName0,
+                                  topodlg::CString groupName1, topodlg::CString groupName2,
+                                  topodlg::CString groupName3, topodlg::CString groupName4,
+                                  topodlg::CString editorProgram, int colouringMode, int contourValue);
+topodlg::CString OnDlgSnrRp(int mode, int group, topodlg::CString groupName0, topodlg::CString groupName1,
+                            topodlg::CString groupName2, topodlg::CString groupName3, topodlg::CString groupName4,
+                            topodlg::CString editorProgram, topodlg::CString dataDirectory);
+
+// Tabular data.
+topodlg::CString OnTableDispSet(int show, int name, int recordNumber, int background, int translate,
+                                topodlg::CString editorProgram, topodlg::CString dataDirectory);
+topodlg::CString OnTableFileSet(int mode, topodlg::CString pointName, topodlg::CString latitude,
+                                topodlg::CString longitude, topodlg::CString note, topodlg::CString tableFile);
+topodlg::CString OnFileTableSelect(int firstTab, topodlg::CString lowest2, topodlg::CString lowest1,
+                                   topodlg::CString highest2, topodlg::CString highest1,
+                                   topodlg::CString textImageFile, topodlg::CString dataDirectory);
+
 }  // extern "C"
