@@ -30,8 +30,9 @@ CPointPage& CPointListDlg::PageOfTab(int tab) {
 bool CPointListDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   const CString statistics = m_dataDirectory.IsEmpty() ? CString() : m_dataDirectory + kStatisticsListName;
-  m_textImagePage.SetRecords(ReadPointRecords(m_textImageFile, m_bounds, PointRecordKind::TextImage));
-  m_webPagePage.SetRecords(ReadPointRecords(m_textImageFile, m_bounds, PointRecordKind::WebPage));
+  const PointRecordSets textImage = ReadTextImageRecords(m_textImageFile, m_bounds);
+  m_textImagePage.SetRecords(textImage.textImage);
+  m_webPagePage.SetRecords(textImage.webPages);
   m_tablePage.SetRecords(ReadPointRecords(statistics, m_bounds, PointRecordKind::Table));
   m_textImagePage.Create(CTextImagePage::kTemplateId, this);
   m_webPagePage.Create(CWebPagePage::kTemplateId, this);

@@ -38,6 +38,14 @@ CString PointRecordField(const CString& line, int n);
 // field 2 names a web page. At most 2999 lines, then reading stops.
 std::vector<CString> ReadPointRecords(const CString& path, const PointBounds& bounds, PointRecordKind kind);
 
+// The text and image page and the web page page read the same file: one pass
+// gives both, each exactly as ReadPointRecords gives it for its kind.
+struct PointRecordSets {
+  std::vector<CString> textImage;
+  std::vector<CString> webPages;
+};
+PointRecordSets ReadTextImageRecords(const CString& path, const PointBounds& bounds);
+
 // The sorting rules of the pages, on the whole line with ASCII letters lowered.
 bool IsImageRecord(const CString& line);   // ".bmp" ".jpg" ".gif" ".pcd" ".pic"
 bool IsTextRecord(const CString& line);    // none of those, nor ".alb" ".htm" "http:"
