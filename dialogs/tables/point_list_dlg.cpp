@@ -34,12 +34,13 @@ bool CPointListDlg::OnInitDialog() {
   m_textImagePage.SetRecords(textImage.textImage);
   m_webPagePage.SetRecords(textImage.webPages);
   m_tablePage.SetRecords(ReadPointRecords(statistics, m_bounds, PointRecordKind::Table));
+  // The tabs first: a page takes its place below the tab labels.
+  CWnd* tabs = GetDlgItem(kTabs);
+  for (int i = 0; i < kTabCount; ++i) tabs->InsertItem(i, kTabLabels[i]);
   m_textImagePage.Create(CTextImagePage::kTemplateId, this);
   m_webPagePage.Create(CWebPagePage::kTemplateId, this);
   m_tablePage.Create(CTablePage::kTemplateId, this);
 
-  CWnd* tabs = GetDlgItem(kTabs);
-  for (int i = 0; i < kTabCount; ++i) tabs->InsertItem(i, kTabLabels[i]);
   if (m_currentTab < 0 || m_currentTab >= kTabCount) m_currentTab = 0;
   tabs->SetCurSel(m_currentTab);
   PageOfTab(m_currentTab).ShowWindow(SW_SHOW);

@@ -30,12 +30,12 @@ class ClipMapCall : public ::testing::Test {
                             {file, U8(u8"山"), U8(u8"海"), "g2", "g3", "g4", editor, std::to_string(colouring),
                              std::to_string(contour), "--drive", "D=" + m_dir.str()},
                             script);
-    m_dumps = Events(r.log, "dump");
+    m_last = r;
     return r;
   }
-  std::string Dump(size_t i = 0) const { return i < m_dumps.size() ? m_dumps[i] : ""; }
+  std::string Dump(size_t i = 0) const { return DumpAt(m_last, i); }
   TempDir m_dir;
-  std::vector<std::string> m_dumps;
+  RunResult m_last;
 };
 
 TEST_F(ClipMapCall, ListsGroupZeroAndReturnsTheChosenClip) {

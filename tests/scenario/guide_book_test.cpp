@@ -22,12 +22,12 @@ class GuideBook : public ::testing::Test {
                             {std::to_string(mode), std::to_string(group), U8(u8"夏"), U8(u8"冬"), U8(u8"秋"), "",
                              "x", editor, "D:\\", "--drive", "D=" + m_dir.str()},
                             script);
-    m_dumps = Events(r.log, "dump");
+    m_last = r;
     return r;
   }
-  std::string Dump(size_t i = 0) const { return i < m_dumps.size() ? m_dumps[i] : ""; }
+  std::string Dump(size_t i = 0) const { return DumpAt(m_last, i); }
   TempDir m_dir;
-  std::vector<std::string> m_dumps;
+  RunResult m_last;
 };
 
 TEST_F(GuideBook, EditModeOpensEmptyAndReturnsTheChosenGuidebook) {

@@ -33,12 +33,12 @@ class PointList : public ::testing::Test {
                             {std::to_string(tab), "1390000", "350000", "1400000", "360000", file, dataDir, "--drive",
                              "D=" + m_dir.str()},
                             script);
-    m_dumps = Events(r.log, "dump");
+    m_last = r;
     return r;
   }
-  std::string Dump(size_t i = 0) const { return i < m_dumps.size() ? m_dumps[i] : ""; }
+  std::string Dump(size_t i = 0) const { return DumpAt(m_last, i); }
   TempDir m_dir;
-  std::vector<std::string> m_dumps;
+  RunResult m_last;
 };
 
 TEST_F(PointList, ThreePagesSortThePointsInsideTheBounds) {
