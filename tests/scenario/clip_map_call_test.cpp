@@ -97,6 +97,10 @@ TEST_F(ClipMapCall, EditingReinitialisesOnGroupZero) {
   // An editor that cannot start leaves the dialog working.
   EXPECT_EQ(Run("click 1317\nselect 1312 0\nclick 1\n", 0, 100, "/no/such/editor").out.substr(0, 7),
             U8(u8"皇居|"));
+  // An editor that deletes the file leaves an empty group 0.
+  m_dir.Write("remove.sh", "rm \"$1\"\n");
+  Run("click 1317\ndump\nescape\n", 0, 100, "/bin/sh " + m_dir.str() + "/remove.sh");
+  EXPECT_EQ(FieldOf(Dump(), 1312, "items") + TextOf(Dump(), 1318), U8(u8"[]登録=0"));
 }
 
 TEST_F(ClipMapCall, ColouringAndContoursAreNeverBothOff) {

@@ -116,3 +116,30 @@ TEST(GuideKeyLine, FirstBlankFreeLineOrTheLastBeforeAnEmptyOne) {
 
 }  // namespace
 }  // namespace topodlg
+
+namespace topodlg {
+namespace {
+
+TEST(HostileClipAndGuideFiles, AnyBytesReadAsShortLines) {
+  TempDir folder;
+  std::string bytes;
+  unsigned state = 777;
+  for (int i = 0; i < 100000; ++i) {
+    state = state * 1103515245u + 12345u;
+    bytes += static_cast<char>(state >> 16);
+  }
+  CString path = WriteFile(folder, "bin", bytes + "\x81");
+  const auto records = ReadClipRecords(path);
+  for (const CString& line : records) {
+    EXPECT_LE(line.GetLength(), kClipLineLimit);
+    SplitClipRecord(line);
+  }
+  if (!records.empty()) {
+    EXPECT_EQ(ReadClipRecordAt(path, static_cast<int>(records.size()) - 1), records.back());
+  }
+  EXPECT_LE(ReadGuideIndex(path).size(), 100u);
+  EXPECT_LE(ReadGuideKeyLine(path).value_or("").GetLength(), kGuideLineLimit);
+}
+
+}  // namespace
+}  // namespace topodlg

@@ -80,3 +80,34 @@ TEST(TableFileForUpdate, PathUpToTheCsDotThenTheExtensionWord) {
 
 }  // namespace
 }  // namespace topodlg
+
+namespace topodlg {
+namespace {
+
+// Binary bytes, NULs, stray lead bytes, CR without LF and overlong lines read as
+// lines of some shape: every reader stops at its limits and never reads past a line.
+TEST(HostileRecordFiles, EveryReaderTakesAnyBytes) {
+  TempDir folder;
+  std::string bytes;
+  unsigned state = 12345;
+  for (int i = 0; i < 200000; ++i) {
+    state = state * 1103515245u + 12345u;
+    bytes += static_cast<char>(state >> 16);
+  }
+  bytes += std::string(5000, 'x') + "\r\r\x81";
+  CString path = WriteFile(folder, "bin", bytes);
+  const PointBounds all = {"", "", "\xff\xff", "\xff\xff"};
+  PointRecordSets sets = ReadTextImageRecords(path, all);
+  for (const CString& line : sets.textImage) {
+    EXPECT_LE(line.GetLength(), kPointLineLimit);
+    PointListItem(line);
+    IsTextRecord(line);
+  }
+  EXPECT_EQ(sets.webPages.size(), ReadPointRecords(path, all, PointRecordKind::WebPage).size());
+  EXPECT_EQ(sets.textImage.size(), ReadPointRecords(path, all, PointRecordKind::Table).size());
+  EXPECT_EQ(PointRecordField("\x81 a b", 1), "a");  // a stray lead byte does not hide the blank
+  TableFileForUpdate(CString(bytes.substr(0, 3000)));
+}
+
+}  // namespace
+}  // namespace topodlg
