@@ -2,34 +2,14 @@
 
 #include <algorithm>
 
+#include "frame/entries.h"
 #include "frame/shared_routines.h"
-#include "include/topodlg/topodlg.h"
 #include "platform/module_state.h"
+#include "resources/190.h"
 
 namespace topodlg {
+using namespace res190;
 namespace {
-
-enum Control : int {
-  kColouring = 1010,
-  kContours = 1011,
-  kMapName = 1299,
-  kKind = 1300,
-  kMeshCode = 1301,
-  kMeshTotal = 1302,
-  kMeshCoords = 1303,
-  kNorthEastFirst = 1305,
-  kNorthEastSecond = 1306,
-  kSouthWestFirst = 1307,
-  kSouthWestSecond = 1308,
-  kPlaceNameFile = 1309,
-  kClips = 1312,
-  kMapFile = 1315,
-  kDate = 1316,
-  kEdit = 1317,
-  kCount = 1318,
-  kGroups = 1320,
-  kGroupLabel = 1324,
-};
 
 // Record fields by meaning.
 enum Field : int {
@@ -58,11 +38,11 @@ constexpr int kDefaultColouring = 6;
 }  // namespace
 
 CClipListDlg::CClipListDlg() : CDialog(kTemplateId) {
-  OnNotify(kGroups, CBN_SELCHANGE, [this] { OnSelectGroup(); });
-  OnNotify(kClips, LBN_SELCHANGE, [this] { OnSelectClip(); });
-  OnClicked(kEdit, [this] { OnEdit(); });
-  OnClicked(kColouring, [this] { OnColouring(); });
-  OnClicked(kContours, [this] { OnContours(); });
+  OnNotify(IDC_GROUPS, CBN_SELCHANGE, [this] { OnSelectGroup(); });
+  OnNotify(IDC_CLIPS, LBN_SELCHANGE, [this] { OnSelectClip(); });
+  OnClicked(IDC_EDIT, [this] { OnEdit(); });
+  OnClicked(IDC_COLOURING, [this] { OnColouring(); });
+  OnClicked(IDC_CONTOURS, [this] { OnContours(); });
 }
 
 // Also run after editing: whatever group was shown, group 0 is shown again.
@@ -70,16 +50,16 @@ bool CClipListDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   m_paths = ClipGroupPaths(m_group0Path);
   LoadGroup(0);
-  CWnd* groups = GetDlgItem(kGroups);
+  CWnd* groups = GetDlgItem(IDC_GROUPS);
   groups->ResetContent();
   for (const CString& name : m_groupNames) groups->AddString(name);
   groups->SetCurSel(0);
-  SetDlgItemText(kGroupLabel, "ｸﾞﾙｰﾌﾟ1");
+  SetDlgItemText(IDC_GROUP_LABEL, "ｸﾞﾙｰﾌﾟ1");
 
   if (m_savedColouring == -1) m_savedColouring = m_colouring;
-  CheckDlgButton(kColouring, m_colouring != kColouringOff);
+  CheckDlgButton(IDC_COLOURING, m_colouring != kColouringOff);
   if (m_savedContour == -1) m_savedContour = m_contour;
-  CheckDlgButton(kContours, m_contour != kContoursOff);
+  CheckDlgButton(IDC_CONTOURS, m_contour != kContoursOff);
   return true;
 }
 
@@ -87,19 +67,19 @@ bool CClipListDlg::OnInitDialog() {
 // group without clips as for a group with one.
 void CClipListDlg::LoadGroup(int group) {
   m_currentPath = m_paths[group];
-  CWnd* clips = GetDlgItem(kClips);
+  CWnd* clips = GetDlgItem(IDC_CLIPS);
   clips->ResetContent();
   const std::vector<CString> records = ReadClipRecords(m_currentPath);
   for (const CString& record : records) clips->AddString(ClipRecordTitle(record));
   m_highest = std::max(static_cast<int>(records.size()) - 1, 0);
   m_highestOf[group] = m_highest;
-  SetDlgItemText(kCount, CString::Formatted("登録=%d", m_highest));
+  SetDlgItemText(IDC_COUNT, CString::Formatted("登録=%d", m_highest));
 }
 
 void CClipListDlg::OnSelectGroup() {
-  const int group = GetDlgItem(kGroups)->GetCurSel();
+  const int group = GetDlgItem(IDC_GROUPS)->GetCurSel();
   if (group < 0 || group >= kClipGroupCount) return;
-  SetDlgItemText(kGroupLabel, CString::Formatted("ｸﾞﾙｰﾌﾟ%d", group + 1));
+  SetDlgItemText(IDC_GROUP_LABEL, CString::Formatted("ｸﾞﾙｰﾌﾟ%d", group + 1));
   LoadGroup(group);
 }
 
@@ -107,28 +87,28 @@ void CClipListDlg::OnSelectGroup() {
 // the file has lost that record since the list was filled, the choice before
 // stays.
 void CClipListDlg::OnSelectClip() {
-  const int index = GetDlgItem(kClips)->GetCurSel();
+  const int index = GetDlgItem(IDC_CLIPS)->GetCurSel();
   if (index < 0) return;
   const std::optional<CString> record = ReadClipRecordAt(m_currentPath, index);
   if (!record) return;
   m_chosen = SplitClipRecord(*record);
   ShowChosenClip();
-  if (index <= m_highest) SetDlgItemText(kCount, CString::Formatted("%d/%d", index + 1, m_highest));
+  if (index <= m_highest) SetDlgItemText(IDC_COUNT, CString::Formatted("%d/%d", index + 1, m_highest));
 }
 
 void CClipListDlg::ShowChosenClip() {
-  SetDlgItemText(kMapName, m_chosen[kFieldMapName]);
-  SetDlgItemText(kMapFile, m_chosen[kFieldMapFile]);
-  SetDlgItemText(kMeshCode, m_chosen[kFieldMeshCode]);
-  SetDlgItemText(kSouthWestSecond, m_chosen[kFieldSouthWestSecond]);
-  SetDlgItemText(kSouthWestFirst, m_chosen[kFieldSouthWestFirst]);
-  SetDlgItemText(kNorthEastSecond, m_chosen[kFieldNorthEastSecond]);
-  SetDlgItemText(kNorthEastFirst, m_chosen[kFieldNorthEastFirst]);
-  SetDlgItemText(kPlaceNameFile, m_chosen[kFieldPlaceNameFile]);
-  SetDlgItemText(kKind, m_chosen[kFieldKind]);
-  SetDlgItemText(kMeshTotal, m_chosen[kFieldMeshTotal]);
-  SetDlgItemText(kMeshCoords, m_chosen[kFieldMeshCoords]);
-  SetDlgItemText(kDate, m_chosen[kFieldDate]);
+  SetDlgItemText(IDC_MAP_NAME, m_chosen[kFieldMapName]);
+  SetDlgItemText(IDC_MAP_FILE, m_chosen[kFieldMapFile]);
+  SetDlgItemText(IDC_MESH_CODE, m_chosen[kFieldMeshCode]);
+  SetDlgItemText(IDC_SOUTH_WEST_SECOND, m_chosen[kFieldSouthWestSecond]);
+  SetDlgItemText(IDC_SOUTH_WEST_FIRST, m_chosen[kFieldSouthWestFirst]);
+  SetDlgItemText(IDC_NORTH_EAST_SECOND, m_chosen[kFieldNorthEastSecond]);
+  SetDlgItemText(IDC_NORTH_EAST_FIRST, m_chosen[kFieldNorthEastFirst]);
+  SetDlgItemText(IDC_PLACE_NAME_FILE, m_chosen[kFieldPlaceNameFile]);
+  SetDlgItemText(IDC_KIND, m_chosen[kFieldKind]);
+  SetDlgItemText(IDC_MESH_TOTAL, m_chosen[kFieldMeshTotal]);
+  SetDlgItemText(IDC_MESH_COORDS, m_chosen[kFieldMeshCoords]);
+  SetDlgItemText(IDC_DATE, m_chosen[kFieldDate]);
 }
 
 void CClipListDlg::OnEdit() {
@@ -143,12 +123,12 @@ void CClipListDlg::OnColouring() {
     m_colouring = kColouringOff;
     if (m_contour == kContoursOff) {
       m_contour = m_savedContour == kContoursOff ? kDefaultContour : m_savedContour;
-      CheckDlgButton(kContours, 1);
+      CheckDlgButton(IDC_CONTOURS, 1);
     }
   } else {
     m_colouring = m_savedColouring == kColouringOff ? kDefaultColouring : m_savedColouring;
   }
-  CheckDlgButton(kColouring, m_colouring != kColouringOff);
+  CheckDlgButton(IDC_COLOURING, m_colouring != kColouringOff);
 }
 
 void CClipListDlg::OnContours() {
@@ -157,7 +137,7 @@ void CClipListDlg::OnContours() {
   } else {
     m_contour = m_savedContour == kContoursOff ? kDefaultContour : m_savedContour;
   }
-  CheckDlgButton(kContours, m_contour != kContoursOff);
+  CheckDlgButton(IDC_CONTOURS, m_contour != kContoursOff);
 }
 
 CString CClipListDlg::Result() const {
@@ -173,13 +153,9 @@ CString CClipListDlg::Result() const {
   return result;
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgClipMapCall(topodlg::CString group0File, topodlg::CString groupName0,
-                                             topodlg::CString groupName1, topodlg::CString groupName2,
-                                             topodlg::CString groupName3, topodlg::CString groupName4,
-                                             topodlg::CString editorProgram, int colouringMode, int contourValue) {
-  using namespace topodlg;
+CString entry::OnDlgClipMapCall(CString group0File, CString groupName0, CString groupName1, CString groupName2,
+                                CString groupName3, CString groupName4, CString editorProgram, int colouringMode,
+                                int contourValue) {
   AFX_MAINTAIN_STATE guard;
   CString result = "CANSEL";
   CClipListDlg dlg;
@@ -191,3 +167,5 @@ extern "C" topodlg::CString OnDlgClipMapCall(topodlg::CString group0File, topodl
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

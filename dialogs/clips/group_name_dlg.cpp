@@ -1,10 +1,13 @@
 #include "dialogs/clips/group_name_dlg.h"
 
+#include "resources/189.h"
+
 namespace topodlg {
+using namespace res189;
 namespace {
 
 // The edits of groups 1..5, in order.
-constexpr int kFirstName = 1326;
+constexpr int kNameEdits[kGroupNameCount] = {IDC_NAME1, IDC_NAME2, IDC_NAME3, IDC_NAME4, IDC_NAME5};
 
 // Three leading blanks centre the longer titles, one the shorter.
 constexpr const char* kTitles[] = {
@@ -32,7 +35,7 @@ bool CGroupNameDlg::OnInitDialog() {
 }
 
 void CGroupNameDlg::DoDataExchange(CDataExchange* pDX) {
-  for (int i = 0; i < kGroupNameCount; ++i) DDX_Text(pDX, kFirstName + i, m_names[i]);
+  for (int i = 0; i < kGroupNameCount; ++i) DDX_Text(pDX, kNameEdits[i], m_names[i]);
 }
 
 }  // namespace topodlg

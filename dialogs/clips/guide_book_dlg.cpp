@@ -1,29 +1,24 @@
 #include "dialogs/clips/guide_book_dlg.h"
 
 #include "dialogs/clips/guide_book_files.h"
+#include "frame/entries.h"
 #include "frame/shared_routines.h"
-#include "include/topodlg/topodlg.h"
 #include "platform/module_state.h"
+#include "resources/214.h"
 
 namespace topodlg {
+using namespace res214;
 namespace {
-
-enum Control : int {
-  kGroups = 1317,
-  kTitles = 1318,
-  kCount = 1319,
-  kEditButton = 1320,
-};
 
 constexpr int kGroupCount = 5;
 
 }  // namespace
 
 CGuideBookDlg::CGuideBookDlg() : CDialog(kTemplateId) {
-  OnNotify(kGroups, CBN_SETFOCUS, [this] { OnGroupFocus(); });
-  OnNotify(kGroups, CBN_SELCHANGE, [this] { OnSelectGroup(); });
-  OnNotify(kTitles, LBN_SELCHANGE, [this] { OnSelectTitle(); });
-  OnClicked(kEditButton, [this] { OnEditButton(); });
+  OnNotify(IDC_GROUPS, CBN_SETFOCUS, [this] { OnGroupFocus(); });
+  OnNotify(IDC_GROUPS, CBN_SELCHANGE, [this] { OnSelectGroup(); });
+  OnNotify(IDC_TITLES, LBN_SELCHANGE, [this] { OnSelectTitle(); });
+  OnClicked(IDC_EDIT_BUTTON, [this] { OnEditButton(); });
 }
 
 // Before a title is chosen the button edits the index (mode 3); in mode 4 it
@@ -34,8 +29,8 @@ const char* CGuideBookDlg::ResetCaption() const { return m_mode == kListMode ? "
 bool CGuideBookDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   if (m_group < -1 || m_group >= kGroupCount) m_group = -1;
-  SetDlgItemText(kEditButton, ResetCaption());
-  CWnd* groups = GetDlgItem(kGroups);
+  SetDlgItemText(IDC_EDIT_BUTTON, ResetCaption());
+  CWnd* groups = GetDlgItem(IDC_GROUPS);
   for (const CString& name : m_groupNames) {
     if (name.IsEmpty()) break;
     groups->AddString(name);
@@ -49,32 +44,32 @@ bool CGuideBookDlg::OnInitDialog() {
 
 void CGuideBookDlg::LoadTitles(int group) {
   m_indexPath = m_dataDirectory + GuideIndexName(group);
-  CWnd* titles = GetDlgItem(kTitles);
+  CWnd* titles = GetDlgItem(IDC_TITLES);
   titles->ResetContent();
   m_dataFiles.clear();
   for (const GuideIndexEntry& entry : ReadGuideIndex(m_indexPath)) {
     titles->AddString(entry.title);
     m_dataFiles.push_back(entry.dataFile);
   }
-  SetDlgItemText(kCount, CString::Formatted("計=%3d", static_cast<int>(m_dataFiles.size())));
+  SetDlgItemText(IDC_COUNT, CString::Formatted("計=%3d", static_cast<int>(m_dataFiles.size())));
 }
 
 // Coming back to the group box starts the choice over.
 void CGuideBookDlg::OnGroupFocus() {
-  SetDlgItemText(kEditButton, ResetCaption());
+  SetDlgItemText(IDC_EDIT_BUTTON, ResetCaption());
   m_buttonState = -1;
   m_dataPath.Empty();
   m_keyLine.Empty();
   m_listSelection = -1;
-  GetDlgItem(kTitles)->SetCurSel(-1);
+  GetDlgItem(IDC_TITLES)->SetCurSel(-1);
 }
 
 void CGuideBookDlg::OnSelectGroup() {
-  const int group = GetDlgItem(kGroups)->GetCurSel();
+  const int group = GetDlgItem(IDC_GROUPS)->GetCurSel();
   if (group < 0 || group >= kGroupCount) return;
   m_group = group;
   if (m_mode != kListMode) {
-    SetDlgItemText(kEditButton, "タイトル編集");
+    SetDlgItemText(IDC_EDIT_BUTTON, "タイトル編集");
     m_buttonState = -1;
   }
   LoadTitles(group);
@@ -83,11 +78,11 @@ void CGuideBookDlg::OnSelectGroup() {
 // A data file that cannot be read, or whose first line is empty, leaves the
 // key line as it was.
 void CGuideBookDlg::OnSelectTitle() {
-  CWnd* titles = GetDlgItem(kTitles);
+  CWnd* titles = GetDlgItem(IDC_TITLES);
   const int index = titles->GetCurSel();
   if (index < 0 || index >= static_cast<int>(m_dataFiles.size())) return;
   if (m_buttonState == -1) {
-    SetDlgItemText(kEditButton, m_mode == kListMode ? "データ一覧" : "データ編集");
+    SetDlgItemText(IDC_EDIT_BUTTON, m_mode == kListMode ? "データ一覧" : "データ編集");
     m_buttonState = 1;
   }
   m_listSelection = index;
@@ -108,13 +103,8 @@ void CGuideBookDlg::OnEditButton() {
 
 CString CGuideBookDlg::Result() const { return CString::Formatted("%d ", m_group) + m_keyLine + "|" + m_dataPath; }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgSnrRp(int mode, int group, topodlg::CString groupName0,
-                                       topodlg::CString groupName1, topodlg::CString groupName2,
-                                       topodlg::CString groupName3, topodlg::CString groupName4,
-                                       topodlg::CString editorProgram, topodlg::CString dataDirectory) {
-  using namespace topodlg;
+CString entry::OnDlgSnrRp(int mode, int group, CString groupName0, CString groupName1, CString groupName2,
+                          CString groupName3, CString groupName4, CString editorProgram, CString dataDirectory) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CGuideBookDlg dlg;
@@ -126,3 +116,5 @@ extern "C" topodlg::CString OnDlgSnrRp(int mode, int group, topodlg::CString gro
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

@@ -1,29 +1,13 @@
 #include "dialogs/clips/map_clip_dlg.h"
 
 #include "dialogs/clips/map_kind.h"
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/188.h"
 
 namespace topodlg {
+using namespace res188;
 namespace {
-
-enum Control : int {
-  kMapName = 1289,
-  kKind = 1290,
-  kMeshCode = 1291,
-  kMeshTotal = 1292,
-  kNorthEastFirst = 1293,
-  kNorthEastSecond = 1294,
-  kSouthWestFirst = 1295,
-  kSouthWestSecond = 1296,
-  kPlaceNameFile = 1297,
-  kPointInfoFile = 1298,
-  kTitle = 1311,
-  kMeshCoords = 1313,
-  kMapFile = 1314,
-  kGroups = 1319,
-  kGroupLabel = 1325,
-};
 
 // An empty value would shift the host's split of the result and of the clip
 // record it stores: it travels as "*".
@@ -37,10 +21,10 @@ CString UpToFirstBlank(const CString& text) {
 }  // namespace
 
 CMapClipDlg::CMapClipDlg() : CDialog(kTemplateId) {
-  OnNotify(kGroups, CBN_SELCHANGE, [this] { OnSelectGroup(); });
+  OnNotify(IDC_GROUPS, CBN_SELCHANGE, [this] { OnSelectGroup(); });
 }
 
-void CMapClipDlg::DoDataExchange(CDataExchange* pDX) { DDX_Text(pDX, kTitle, m_title); }
+void CMapClipDlg::DoDataExchange(CDataExchange* pDX) { DDX_Text(pDX, IDC_TITLE, m_title); }
 
 // The map name shown is the one the clip is stored under: a chosen range of a
 // 50 m map is shown, and returned, as "指定した範囲".
@@ -53,20 +37,20 @@ bool CMapClipDlg::OnInitDialog() {
   m_meshTotal = kind.meshTotal;
   m_mapName = kind.mapName;
 
-  SetDlgItemText(kMapName, m_mapName);
-  SetDlgItemText(kMapFile, m_mapFile);
-  SetDlgItemText(kMeshCode, m_meshCode);
-  SetDlgItemText(kMeshCoords, m_meshCoordText);
-  SetDlgItemText(kKind, m_kind);
-  SetDlgItemText(kMeshTotal, m_meshTotal);
-  SetDlgItemText(kSouthWestSecond, UpToFirstBlank(m_corners[0]));
-  SetDlgItemText(kSouthWestFirst, m_corners[1]);
-  SetDlgItemText(kNorthEastSecond, m_corners[2]);
-  SetDlgItemText(kNorthEastFirst, m_corners[3]);
-  SetDlgItemText(kPlaceNameFile, m_placeNameFile);
-  SetDlgItemText(kPointInfoFile, m_pointInfoFile);
+  SetDlgItemText(IDC_MAP_NAME, m_mapName);
+  SetDlgItemText(IDC_MAP_FILE, m_mapFile);
+  SetDlgItemText(IDC_MESH_CODE, m_meshCode);
+  SetDlgItemText(IDC_MESH_COORDS, m_meshCoordText);
+  SetDlgItemText(IDC_KIND, m_kind);
+  SetDlgItemText(IDC_MESH_TOTAL, m_meshTotal);
+  SetDlgItemText(IDC_SOUTH_WEST_SECOND, UpToFirstBlank(m_corners[0]));
+  SetDlgItemText(IDC_SOUTH_WEST_FIRST, m_corners[1]);
+  SetDlgItemText(IDC_NORTH_EAST_SECOND, m_corners[2]);
+  SetDlgItemText(IDC_NORTH_EAST_FIRST, m_corners[3]);
+  SetDlgItemText(IDC_PLACE_NAME_FILE, m_placeNameFile);
+  SetDlgItemText(IDC_POINT_INFO_FILE, m_pointInfoFile);
 
-  CWnd* groups = GetDlgItem(kGroups);
+  CWnd* groups = GetDlgItem(IDC_GROUPS);
   groups->ResetContent();
   for (const CString& name : m_groupNames) groups->AddString(name);
   groups->SetCurSel(0);
@@ -75,10 +59,10 @@ bool CMapClipDlg::OnInitDialog() {
 }
 
 void CMapClipDlg::OnSelectGroup() {
-  const int index = GetDlgItem(kGroups)->GetCurSel();
+  const int index = GetDlgItem(IDC_GROUPS)->GetCurSel();
   if (index < 0) return;
   m_group = index;
-  SetDlgItemText(kGroupLabel, CString::Formatted("ｸﾞﾙｰﾌﾟ%d", index + 1));
+  SetDlgItemText(IDC_GROUP_LABEL, CString::Formatted("ｸﾞﾙｰﾌﾟ%d", index + 1));
 }
 
 // "地図をクリップ" (and Enter): a clip needs a title.
@@ -102,19 +86,12 @@ CString CMapClipDlg::Result() const {
   return result;
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgMapClipper(int userBound1, int userBound2, int userBound3, int userBound4,
-                                            int meshCoord1, int meshCoord2, int meshCoord3, int meshCoord4,
-                                            int subKind, topodlg::CString groupName0, topodlg::CString groupName1,
-                                            topodlg::CString groupName2, topodlg::CString groupName3,
-                                            topodlg::CString groupName4, topodlg::CString placeNameFile,
-                                            topodlg::CString pointInfoFile, topodlg::CString southWestSecond,
-                                            topodlg::CString southWestFirst, topodlg::CString northEastSecond,
-                                            topodlg::CString northEastFirst, topodlg::CString mapFile,
-                                            topodlg::CString meshCode, topodlg::CString mapName,
-                                            topodlg::CString /*unused*/) {
-  using namespace topodlg;
+CString entry::OnDlgMapClipper(int userBound1, int userBound2, int userBound3, int userBound4, int meshCoord1,
+                               int meshCoord2, int meshCoord3, int meshCoord4, int subKind, CString groupName0,
+                               CString groupName1, CString groupName2, CString groupName3, CString groupName4,
+                               CString placeNameFile, CString pointInfoFile, CString southWestSecond,
+                               CString southWestFirst, CString northEastSecond, CString northEastFirst, CString mapFile,
+                               CString meshCode, CString mapName, CString /*unused*/) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CMapClipDlg dlg;
@@ -131,3 +108,5 @@ extern "C" topodlg::CString OnDlgMapClipper(int userBound1, int userBound2, int 
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

@@ -1,12 +1,12 @@
 #include "dialogs/tables/point_list_dlg.h"
 
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/142.h"
 
 namespace topodlg {
+using namespace res142;
 namespace {
-
-enum Control : int { kTabs = 1097 };
 
 constexpr int kTabCount = 3;
 constexpr const char* kTabLabels[kTabCount] = {"ﾃｷｽﾄ・画像", "ｳｪﾌﾞﾍﾟｰｼﾞ", "表形式ﾃﾞｰﾀ"};
@@ -14,7 +14,7 @@ constexpr const char* kTabLabels[kTabCount] = {"ﾃｷｽﾄ・画像", "ｳｪ�
 }  // namespace
 
 CPointListDlg::CPointListDlg() : CDialog(kTemplateId) {
-  OnNotify(kTabs, TCN_SELCHANGE, [this] { OnTabChanged(); });
+  OnNotify(IDC_TABS, TCN_SELCHANGE, [this] { OnTabChanged(); });
 }
 
 CPointPage& CPointListDlg::PageOfTab(int tab) {
@@ -35,7 +35,7 @@ bool CPointListDlg::OnInitDialog() {
   m_webPagePage.SetRecords(textImage.webPages);
   m_tablePage.SetRecords(ReadPointRecords(statistics, m_bounds, PointRecordKind::Table));
   // The tabs first: a page takes its place below the tab labels.
-  CWnd* tabs = GetDlgItem(kTabs);
+  CWnd* tabs = GetDlgItem(IDC_TABS);
   for (int i = 0; i < kTabCount; ++i) tabs->InsertItem(i, kTabLabels[i]);
   m_textImagePage.Create(CTextImagePage::kTemplateId, this);
   m_webPagePage.Create(CWebPagePage::kTemplateId, this);
@@ -48,7 +48,7 @@ bool CPointListDlg::OnInitDialog() {
 }
 
 void CPointListDlg::OnTabChanged() {
-  const int tab = GetDlgItem(kTabs)->GetCurSel();
+  const int tab = GetDlgItem(IDC_TABS)->GetCurSel();
   if (tab < 0 || tab >= kTabCount) return;
   PageOfTab(m_currentTab).ShowWindow(SW_HIDE);
   m_currentTab = tab;
@@ -61,12 +61,8 @@ void CPointListDlg::OnOK() {
   EndDialog(IDOK);
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnFileTableSelect(int firstTab, topodlg::CString lowest2, topodlg::CString lowest1,
-                                              topodlg::CString highest2, topodlg::CString highest1,
-                                              topodlg::CString textImageFile, topodlg::CString dataDirectory) {
-  using namespace topodlg;
+CString entry::OnFileTableSelect(int firstTab, CString lowest2, CString lowest1, CString highest2, CString highest1,
+                                 CString textImageFile, CString dataDirectory) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CPointListDlg dlg;
@@ -77,3 +73,5 @@ extern "C" topodlg::CString OnFileTableSelect(int firstTab, topodlg::CString low
   if (dlg.DoModal() == IDOK) result = dlg.m_result;
   return result;
 }
+
+}  // namespace topodlg

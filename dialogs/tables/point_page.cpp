@@ -3,15 +3,18 @@
 #include <algorithm>
 
 #include "dialogs/tables/point_records.h"
+#include "resources/146.h"
+#include "resources/149.h"
+#include "resources/176.h"
 
 namespace topodlg {
+// The three pages show a chosen point in statics of the same identifiers.
+using namespace res176;
 namespace {
 
-enum Control : int {
-  kFirstValue = 1213,
-  kSecondValue = 1214,
-  kNote = 1219,
-};
+static_assert(IDC_FIRST_VALUE == res149::IDC_FIRST_VALUE && IDC_FIRST_VALUE == res146::IDC_FIRST_VALUE);
+static_assert(IDC_SECOND_VALUE == res149::IDC_SECOND_VALUE && IDC_SECOND_VALUE == res146::IDC_SECOND_VALUE);
+static_assert(IDC_NOTE == res149::IDC_NOTE && IDC_NOTE == res146::IDC_NOTE);
 
 }  // namespace
 
@@ -45,9 +48,9 @@ bool CPointPage::ChooseFrom(int listId, const std::vector<int>& positions) {
   const int item = GetDlgItem(listId)->GetCurSel();
   if (item < 0 || item >= static_cast<int>(positions.size())) return false;
   m_chosen = m_records[positions[item]];
-  SetDlgItemText(kFirstValue, PointRecordField(m_chosen, 1));
-  SetDlgItemText(kSecondValue, PointRecordField(m_chosen, 2));
-  SetDlgItemText(kNote, PointRecordField(m_chosen, 3));
+  SetDlgItemText(IDC_FIRST_VALUE, PointRecordField(m_chosen, 1));
+  SetDlgItemText(IDC_SECOND_VALUE, PointRecordField(m_chosen, 2));
+  SetDlgItemText(IDC_NOTE, PointRecordField(m_chosen, 3));
   return true;
 }
 

@@ -1,36 +1,24 @@
 #include "dialogs/tables/table_file_dlg.h"
 
 #include "dialogs/tables/table_file_name.h"
+#include "frame/entries.h"
 #include "frame/shared_routines.h"
-#include "include/topodlg/topodlg.h"
 #include "platform/module_state.h"
+#include "resources/138.h"
 
 namespace topodlg {
-namespace {
-
-enum Control : int {
-  kPointName = 1081,
-  kNote = 1082,
-  kLatitude = 1083,
-  kLongitude = 1084,
-  kTableFile = 1085,
-  kBrowse = 1086,
-  kFinish = 1087,
-};
-
-}  // namespace
-
+using namespace res138;
 CTableFileDlg::CTableFileDlg() : CDialog(kTemplateId) {
-  OnClicked(kBrowse, [this] { OnBrowse(); });
-  OnClicked(kFinish, [this] { OnFinish(); });
+  OnClicked(IDC_BROWSE, [this] { OnBrowse(); });
+  OnClicked(IDC_FINISH, [this] { OnFinish(); });
 }
 
 void CTableFileDlg::DoDataExchange(CDataExchange* pDX) {
-  DDX_Text(pDX, kLatitude, m_latitude);
-  DDX_Text(pDX, kLongitude, m_longitude);
-  DDX_Text(pDX, kPointName, m_pointName);
-  DDX_Text(pDX, kNote, m_note);
-  DDX_Text(pDX, kTableFile, m_tableFile);
+  DDX_Text(pDX, IDC_LATITUDE, m_latitude);
+  DDX_Text(pDX, IDC_LONGITUDE, m_longitude);
+  DDX_Text(pDX, IDC_POINT_NAME, m_pointName);
+  DDX_Text(pDX, IDC_NOTE, m_note);
+  DDX_Text(pDX, IDC_TABLE_FILE, m_tableFile);
 }
 
 // The template speaks of updating; a registration re-captions the dialog.
@@ -40,7 +28,7 @@ bool CTableFileDlg::OnInitDialog() {
   if (m_mode == kRegistration) {
     SetWindowText(" 表形式データの登録");
     SetDlgItemText(IDOK, "登録を継続");
-    SetDlgItemText(kFinish, "登録終了");
+    SetDlgItemText(IDC_FINISH, "登録終了");
   }
   return true;
 }
@@ -48,7 +36,7 @@ bool CTableFileDlg::OnInitDialog() {
 // A cancelled pick empties the field: the choice is the picker's answer.
 void CTableFileDlg::OnBrowse() {
   m_tableFile = BrowseForFile("csv", "*.csv", "表 files (*.csv)|*.csv|表 files (*.txt)|*.txt");
-  SetDlgItemText(kTableFile, m_tableFile);
+  SetDlgItemText(IDC_TABLE_FILE, m_tableFile);
 }
 
 // Continue: the host asks for the next point.
@@ -68,12 +56,8 @@ CString CTableFileDlg::Result() const {
          "|" + m_tableFile;
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnTableFileSet(int mode, topodlg::CString pointName, topodlg::CString latitude,
-                                           topodlg::CString longitude, topodlg::CString note,
-                                           topodlg::CString tableFile) {
-  using namespace topodlg;
+CString entry::OnTableFileSet(int mode, CString pointName, CString latitude, CString longitude, CString note,
+                              CString tableFile) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CTableFileDlg dlg;
@@ -86,3 +70,5 @@ extern "C" topodlg::CString OnTableFileSet(int mode, topodlg::CString pointName,
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

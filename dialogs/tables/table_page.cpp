@@ -1,25 +1,18 @@
 #include "dialogs/tables/table_page.h"
 
 #include "dialogs/tables/point_records.h"
+#include "resources/146.h"
 
 namespace topodlg {
-namespace {
-
-enum Control : int {
-  kCount = 1215,
-  kTables = 1098,
-};
-
-}  // namespace
-
+using namespace res146;
 CTablePage::CTablePage() : CPointPage(kTemplateId) {
-  OnChoose(kTables, [this] { ChooseFrom(kTables, m_positions); });
+  OnChoose(IDC_TABLES, [this] { ChooseFrom(IDC_TABLES, m_positions); });
 }
 
 bool CTablePage::OnInitDialog() {
   CDialog::OnInitDialog();
-  m_positions = FillList(kTables, IsTableRecord);
-  SetDlgItemText(kCount, CString::Formatted("   (%d地点)", static_cast<int>(m_positions.size())));
+  m_positions = FillList(IDC_TABLES, IsTableRecord);
+  SetDlgItemText(IDC_COUNT, CString::Formatted("   (%d地点)", static_cast<int>(m_positions.size())));
   return true;
 }
 

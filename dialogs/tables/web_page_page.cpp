@@ -1,25 +1,18 @@
 #include "dialogs/tables/web_page_page.h"
 
 #include "dialogs/tables/point_records.h"
+#include "resources/149.h"
 
 namespace topodlg {
-namespace {
-
-enum Control : int {
-  kCount = 1215,
-  kPages = 1099,
-};
-
-}  // namespace
-
+using namespace res149;
 CWebPagePage::CWebPagePage() : CPointPage(kTemplateId) {
-  OnChoose(kPages, [this] { ChooseFrom(kPages, m_positions); });
+  OnChoose(IDC_PAGES, [this] { ChooseFrom(IDC_PAGES, m_positions); });
 }
 
 bool CWebPagePage::OnInitDialog() {
   CDialog::OnInitDialog();
-  m_positions = FillList(kPages, IsWebPageRecord, kListedRecords);
-  SetDlgItemText(kCount, CString::Formatted("   (%d地点)", static_cast<int>(m_positions.size())));
+  m_positions = FillList(IDC_PAGES, IsWebPageRecord, kListedRecords);
+  SetDlgItemText(IDC_COUNT, CString::Formatted("   (%d地点)", static_cast<int>(m_positions.size())));
   return true;
 }
 
