@@ -100,12 +100,17 @@ RegisterResult RegisterFileListEntry(const CString& listPath, const CString& low
   for (const CString& line : ReadListLines(listPath)) {
     if (!line.IsEmpty() && line == asRead) return RegisterResult::Duplicate;
   }
+  return AppendFileListEntry(listPath, lowerPath) ? RegisterResult::Added : RegisterResult::WriteFailed;
+}
+
+bool AppendFileListEntry(const CString& listPath, const CString& path) {
+  if (listPath.IsEmpty()) return false;
   // A list whose last line has no line end (the user's editor may leave it so)
   // first gets one: the new path must never run on into the last entry.
   std::string bytes;
   const bool unended = ReadFileBytes(listPath, bytes) && !bytes.empty() && bytes.back() != '\n';
-  CString line = unended ? "\r\n" + lowerPath : lowerPath;
-  return AppendLineCrLf(listPath, line) ? RegisterResult::Added : RegisterResult::WriteFailed;
+  CString line = unended ? "\r\n" + path : path;
+  return AppendLineCrLf(listPath, line);
 }
 
 }  // namespace topodlg

@@ -38,6 +38,29 @@ topodlg::CString OnDlgPoint(int packed, int count, int symbolSize, topodlg::CStr
 topodlg::CString OnDlgOvlyF(topodlg::CString currentFile, topodlg::CString listKind, topodlg::CString editorPath, topodlg::CString dataDirectory);
 topodlg::CString OnDlgOvlp(int finish, topodlg::CString latitude, topodlg::CString longitude);
 
+// Place names, point coordinates and landmarks.
+topodlg::CString OnDlgUdpf(int mode, int regionalFlag, int textImageFlag, int siblingDataFlag,
+                           int landmarkAndTableFlags, int targetKind, int pointInfoFlag, topodlg::CString mapFile,
+                           topodlg::CString dataDirectory, topodlg::CString wholeAreaFile,
+                           topodlg::CString pointInfoFile, topodlg::CString regionalFile,
+                           topodlg::CString textImageFile, topodlg::CString landmarkFile);
+topodlg::CString OnDlgPntSv(int finish, int lineCount, int meshElevation, topodlg::CString regionalFile,
+                            topodlg::CString nearestMesh, topodlg::CString latitude, topodlg::CString longitude);
+topodlg::CString OnDlgPntUp(int finish, topodlg::CString placeName, topodlg::CString latitude,
+                            topodlg::CString longitude, topodlg::CString elevation, topodlg::CString placeNameFile,
+                            int fileKind);
+topodlg::CString OnDlgPtUpd(topodlg::CString latitude, topodlg::CString longitude, int number, int count);
+topodlg::CString OnDlgPtUpg(int notationCode, int number, int count, topodlg::CString line, topodlg::CString type);
+topodlg::CString OnDlgLndMk(int display, int names, int heightMode, topodlg::CString typeFlags,
+                            topodlg::CString typeNames, topodlg::CString landmarkFile, topodlg::CString editorPath);
+topodlg::CString OnDlgRegistLandMark(int finish, topodlg::CString longitude, topodlg::CString latitude,
+                                     topodlg::CString typeName1, topodlg::CString typeName2,
+                                     topodlg::CString typeName3, topodlg::CString typeName4,
+                                     topodlg::CString typeName5, topodlg::CString typeName6,
+                                     topodlg::CString typeName7, topodlg::CString typeName8,
+                                     topodlg::CString typeName9, topodlg::CString typeName10,
+                                     topodlg::CString typeName11, topodlg::CString typeName12);
+
 // Map appearance.
 topodlg::CString OnDlgClSet(int position, int lakeColour, int backgroundColour, topodlg::CString dataDir,
                             topodlg::CString editorProgram);
