@@ -92,6 +92,17 @@ std::vector<CString> ReadListToFirstEmptyLine(const CString& listPath, CommentLi
   return entries;
 }
 
+// The line-end fix-up below is the write path's own once it has one: then
+// this is AppendLineCrLf alone.
+bool AppendFileListEntry(const CString& listPath, const CString& path) {
+  if (listPath.IsEmpty()) return false;
+  // A list whose last line has no line end (the user's editor may leave it so)
+  // first gets one: the new path must never run on into the last entry.
+  std::string bytes;
+  const bool unended = ReadFileBytes(listPath, bytes) && !bytes.empty() && bytes.back() != '\n';
+  return AppendLineCrLf(listPath, unended ? "\r\n" + path : path);
+}
+
 RegisterResult RegisterFileListEntry(const CString& listPath, const CString& lowerPath) {
   if (listPath.IsEmpty()) return RegisterResult::WriteFailed;
   // Lines are compared as read, so a path longer than the line limit is compared
@@ -100,17 +111,12 @@ RegisterResult RegisterFileListEntry(const CString& listPath, const CString& low
   for (const CString& line : ReadListLines(listPath)) {
     if (!line.IsEmpty() && line == asRead) return RegisterResult::Duplicate;
   }
-  return AppendFileListEntry(listPath, lowerPath) ? RegisterResult::Added : RegisterResult::WriteFailed;
-}
-
-bool AppendFileListEntry(const CString& listPath, const CString& path) {
-  if (listPath.IsEmpty()) return false;
   // A list whose last line has no line end (the user's editor may leave it so)
   // first gets one: the new path must never run on into the last entry.
   std::string bytes;
   const bool unended = ReadFileBytes(listPath, bytes) && !bytes.empty() && bytes.back() != '\n';
-  CString line = unended ? "\r\n" + path : path;
-  return AppendLineCrLf(listPath, line);
+  CString line = unended ? "\r\n" + lowerPath : lowerPath;
+  return AppendLineCrLf(listPath, line) ? RegisterResult::Added : RegisterResult::WriteFailed;
 }
 
 }  // namespace topodlg
