@@ -1,55 +1,41 @@
 #include "dialogs/points/landmark_regist_dlg.h"
 
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/219.h"
 
 namespace topodlg {
-namespace {
-
-enum Control : int {
-  kLatitude = 1369,
-  kLongitude = 1370,
-  kName = 1371,
-  kElevation = 1372,
-  kHeight = 1373,
-  kSymbol = 1374,
-  kColour = 1375,
-  kFinish = 1376,
-  kType = 1400,
-};
-
-}  // namespace
-
+using namespace res219;
 CLandmarkRegistDlg::CLandmarkRegistDlg() : CDialog(kTemplateId) {
-  OnNotify(kType, CBN_SELCHANGE, [this] { OnTypeChanged(); });
-  OnClicked(kFinish, [this] { OnFinish(); });
+  OnNotify(IDC_TYPE, CBN_SELCHANGE, [this] { OnTypeChanged(); });
+  OnClicked(IDC_FINISH, [this] { OnFinish(); });
 }
 
 void CLandmarkRegistDlg::DoDataExchange(CDataExchange* pDX) {
-  DDX_Text(pDX, kLatitude, m_latitude);
-  DDX_Text(pDX, kLongitude, m_longitude);
-  DDX_Text(pDX, kName, m_name);
-  DDX_Text(pDX, kHeight, m_height);
-  DDX_Text(pDX, kSymbol, m_symbol);
-  DDX_Text(pDX, kElevation, m_elevation);
+  DDX_Text(pDX, IDC_LATITUDE, m_latitude);
+  DDX_Text(pDX, IDC_LONGITUDE, m_longitude);
+  DDX_Text(pDX, IDC_NAME, m_name);
+  DDX_Text(pDX, IDC_HEIGHT, m_height);
+  DDX_Text(pDX, IDC_SYMBOL, m_symbol);
+  DDX_Text(pDX, IDC_ELEVATION, m_elevation);
 }
 
 bool CLandmarkRegistDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  CWnd* types = GetDlgItem(kType);
+  CWnd* types = GetDlgItem(IDC_TYPE);
   types->ResetContent();
   for (const CString& name : m_typeNames) types->AddString(name);
   types->SetCurSel(0);
-  SetDlgItemText(kColour, LandmarkColourLabel(Atoi(m_typeIndex)));
-  SetDlgItemText(kName, m_name);
+  SetDlgItemText(IDC_COLOUR, LandmarkColourLabel(Atoi(m_typeIndex)));
+  SetDlgItemText(IDC_NAME, m_name);
   return true;
 }
 
 // A cleared selection (no type) keeps the type chosen before.
 void CLandmarkRegistDlg::OnTypeChanged() {
-  const int index = GetDlgItem(kType)->GetCurSel();
+  const int index = GetDlgItem(IDC_TYPE)->GetCurSel();
   if (index < 0) return;
-  SetDlgItemText(kColour, LandmarkColourLabel(index));
+  SetDlgItemText(IDC_COLOUR, LandmarkColourLabel(index));
   m_typeIndex = CString::Formatted("%d", index);
 }
 
@@ -61,21 +47,15 @@ void CLandmarkRegistDlg::OnFinish() {
 }
 
 CString CLandmarkRegistDlg::Result() const {
-  return CString::Formatted("%d ", m_finish) + m_name + "|" + m_elevation + "|" + m_latitude + "|" + m_longitude +
-         "|" + m_height + "|" + m_typeIndex;
+  return CString::Formatted("%d ", m_finish) + m_name + "|" + m_elevation + "|" + m_latitude + "|" + m_longitude + "|" +
+         m_height + "|" + m_typeIndex;
 }
 
-}  // namespace topodlg
-
 // The longitude comes before the latitude here, and after it in the result.
-extern "C" topodlg::CString OnDlgRegistLandMark(int finish, topodlg::CString longitude, topodlg::CString latitude,
-                                                topodlg::CString typeName1, topodlg::CString typeName2,
-                                                topodlg::CString typeName3, topodlg::CString typeName4,
-                                                topodlg::CString typeName5, topodlg::CString typeName6,
-                                                topodlg::CString typeName7, topodlg::CString typeName8,
-                                                topodlg::CString typeName9, topodlg::CString typeName10,
-                                                topodlg::CString typeName11, topodlg::CString typeName12) {
-  using namespace topodlg;
+CString entry::OnDlgRegistLandMark(int finish, CString longitude, CString latitude, CString typeName1,
+                                   CString typeName2, CString typeName3, CString typeName4, CString typeName5,
+                                   CString typeName6, CString typeName7, CString typeName8, CString typeName9,
+                                   CString typeName10, CString typeName11, CString typeName12) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CLandmarkRegistDlg dlg;
@@ -91,3 +71,5 @@ extern "C" topodlg::CString OnDlgRegistLandMark(int finish, topodlg::CString lon
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

@@ -1,24 +1,19 @@
 #include "dialogs/points/landmark_set_dlg.h"
 
+#include "frame/entries.h"
 #include "frame/shared_routines.h"
-#include "include/topodlg/topodlg.h"
 #include "platform/module_state.h"
+#include "resources/217.h"
 
 namespace topodlg {
+using namespace res217;
 namespace {
-
-enum Control : int {
-  kDisplay = 1387,
-  kNames = 1343,
-  kEnteredHeight = 1347,
-  kStretchedHeight = 1348,
-  kEdit = 1345,
-};
 
 // The check box of each type, in type order (11 and 12 come after the display
 // box's identifier).
-constexpr std::array<int, kLandmarkTypeCount> kTypeBoxes = {1377, 1378, 1379, 1380, 1381, 1382,
-                                                            1383, 1384, 1385, 1386, 1388, 1389};
+constexpr std::array<int, kLandmarkTypeCount> kTypeBoxes = {IDC_TYPE_1, IDC_TYPE_2,  IDC_TYPE_3,  IDC_TYPE_4,
+                                                            IDC_TYPE_5, IDC_TYPE_6,  IDC_TYPE_7,  IDC_TYPE_8,
+                                                            IDC_TYPE_9, IDC_TYPE_10, IDC_TYPE_11, IDC_TYPE_12};
 
 // The handlers' toggles: a value that is not exactly "on" turns on.
 int Toggled(int value) { return value == 1 ? 0 : 1; }
@@ -26,11 +21,11 @@ int Toggled(int value) { return value == 1 ? 0 : 1; }
 }  // namespace
 
 CLandmarkSetDlg::CLandmarkSetDlg() : CDialog(kTemplateId) {
-  OnClicked(kDisplay, [this] { m_display = Toggled(m_display); });
-  OnClicked(kNames, [this] { m_names = m_names == 0 ? 1 : 0; });
-  OnClicked(kEnteredHeight, [this] { m_heightMode = 0; });
-  OnClicked(kStretchedHeight, [this] { m_heightMode = 1; });
-  OnClicked(kEdit, [this] { RunEditorAndWait(m_editorPath, m_landmarkFile); });
+  OnClicked(IDC_DISPLAY, [this] { m_display = Toggled(m_display); });
+  OnClicked(IDC_NAMES, [this] { m_names = m_names == 0 ? 1 : 0; });
+  OnClicked(IDC_ENTERED_HEIGHT, [this] { m_heightMode = 0; });
+  OnClicked(IDC_STRETCHED_HEIGHT, [this] { m_heightMode = 1; });
+  OnClicked(IDC_EDIT, [this] { RunEditorAndWait(m_editorPath, m_landmarkFile); });
   for (int type = 0; type < kLandmarkTypeCount; ++type) {
     OnClicked(kTypeBoxes[static_cast<size_t>(type)], [this, type] { OnTypeClicked(type); });
   }
@@ -41,9 +36,10 @@ CLandmarkSetDlg::CLandmarkSetDlg() : CDialog(kTemplateId) {
 bool CLandmarkSetDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   if (m_display == 0) m_display = 1;
-  if (m_display == 1) CheckDlgButton(kDisplay, BST_CHECKED);
-  if (m_names == 1) CheckDlgButton(kNames, BST_CHECKED);
-  CheckRadioButton(kEnteredHeight, kStretchedHeight, m_heightMode != 0 ? kStretchedHeight : kEnteredHeight);
+  if (m_display == 1) CheckDlgButton(IDC_DISPLAY, BST_CHECKED);
+  if (m_names == 1) CheckDlgButton(IDC_NAMES, BST_CHECKED);
+  CheckRadioButton(IDC_ENTERED_HEIGHT, IDC_STRETCHED_HEIGHT,
+                   m_heightMode != 0 ? IDC_STRETCHED_HEIGHT : IDC_ENTERED_HEIGHT);
   for (size_t type = 0; type < kTypeBoxes.size(); ++type) {
     if (m_typeFlags[type] == 1) CheckDlgButton(kTypeBoxes[type], BST_CHECKED);
     SetDlgItemText(kTypeBoxes[type], m_typeNames[type]);
@@ -62,12 +58,8 @@ CString CLandmarkSetDlg::Result() const {
   return result;
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgLndMk(int display, int names, int heightMode, topodlg::CString typeFlags,
-                                       topodlg::CString typeNames, topodlg::CString landmarkFile,
-                                       topodlg::CString editorPath) {
-  using namespace topodlg;
+CString entry::OnDlgLndMk(int display, int names, int heightMode, CString typeFlags, CString typeNames,
+                          CString landmarkFile, CString editorPath) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CLandmarkSetDlg dlg;
@@ -81,3 +73,5 @@ extern "C" topodlg::CString OnDlgLndMk(int display, int names, int heightMode, t
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

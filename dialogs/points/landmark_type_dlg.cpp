@@ -1,11 +1,15 @@
 #include "dialogs/points/landmark_type_dlg.h"
 
+#include "resources/220.h"
+
 namespace topodlg {
+using namespace res220;
 namespace {
 
 // The name edit of each type, in type order.
-constexpr std::array<int, kLandmarkTypeCount> kNameEdits = {1388, 1389, 1391, 1392, 1393, 1396,
-                                                            1397, 1398, 1394, 1395, 1399, 1400};
+constexpr std::array<int, kLandmarkTypeCount> kNameEdits = {
+    IDC_TYPE_1_NAME, IDC_TYPE_2_NAME, IDC_TYPE_3_NAME, IDC_TYPE_4_NAME,  IDC_TYPE_5_NAME,  IDC_TYPE_6_NAME,
+    IDC_TYPE_7_NAME, IDC_TYPE_8_NAME, IDC_TYPE_9_NAME, IDC_TYPE_10_NAME, IDC_TYPE_11_NAME, IDC_TYPE_12_NAME};
 
 }  // namespace
 

@@ -1,45 +1,31 @@
 #include "dialogs/points/place_name_regist_dlg.h"
 
 #include "dialogs/points/place_name_files.h"
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/145.h"
 
 namespace topodlg {
-namespace {
-
-enum Control : int {
-  kLatitude = 1017,
-  kLongitude = 1018,
-  kPlaceName = 1019,
-  kElevation = 1020,
-  kNearestMesh = 1022,
-  kMeshElevation = 1023,
-  kRegionalFile = 1072,
-  kSerialNumber = 1071,
-  kFinish = 1016,
-};
-
-}  // namespace
-
+using namespace res145;
 CPlaceNameRegistDlg::CPlaceNameRegistDlg() : CDialog(kTemplateId) {
-  OnClicked(kSerialNumber, [this] { OnSerialNumber(); });
-  OnClicked(kFinish, [this] { OnFinish(); });
+  OnClicked(IDC_SERIAL_NUMBER, [this] { OnSerialNumber(); });
+  OnClicked(IDC_FINISH, [this] { OnFinish(); });
   // The four record fields follow their boxes as the user types.
-  OnNotify(kPlaceName, EN_CHANGE, [this] { m_placeName = GetDlgItemText(kPlaceName); });
-  OnNotify(kElevation, EN_CHANGE, [this] { m_elevation = GetDlgItemText(kElevation); });
-  OnNotify(kLatitude, EN_CHANGE, [this] { m_latitude = GetDlgItemText(kLatitude); });
-  OnNotify(kLongitude, EN_CHANGE, [this] { m_longitude = GetDlgItemText(kLongitude); });
+  OnNotify(IDC_PLACE_NAME, EN_CHANGE, [this] { m_placeName = GetDlgItemText(IDC_PLACE_NAME); });
+  OnNotify(IDC_ELEVATION, EN_CHANGE, [this] { m_elevation = GetDlgItemText(IDC_ELEVATION); });
+  OnNotify(IDC_LATITUDE, EN_CHANGE, [this] { m_latitude = GetDlgItemText(IDC_LATITUDE); });
+  OnNotify(IDC_LONGITUDE, EN_CHANGE, [this] { m_longitude = GetDlgItemText(IDC_LONGITUDE); });
 }
 
 // "登録を継続" takes all seven boxes; the mesh elevation must stay an integer.
 void CPlaceNameRegistDlg::DoDataExchange(CDataExchange* pDX) {
-  DDX_Text(pDX, kLatitude, m_latitude);
-  DDX_Text(pDX, kLongitude, m_longitude);
-  DDX_Text(pDX, kPlaceName, m_placeName);
-  DDX_Text(pDX, kNearestMesh, m_nearestMesh);
-  DDX_Text(pDX, kMeshElevation, m_meshElevation);
-  DDX_Text(pDX, kElevation, m_elevation);
-  DDX_Text(pDX, kRegionalFile, m_regionalFile);
+  DDX_Text(pDX, IDC_LATITUDE, m_latitude);
+  DDX_Text(pDX, IDC_LONGITUDE, m_longitude);
+  DDX_Text(pDX, IDC_PLACE_NAME, m_placeName);
+  DDX_Text(pDX, IDC_NEAREST_MESH, m_nearestMesh);
+  DDX_Text(pDX, IDC_MESH_ELEVATION, m_meshElevation);
+  DDX_Text(pDX, IDC_ELEVATION, m_elevation);
+  DDX_Text(pDX, IDC_REGIONAL_FILE, m_regionalFile);
 }
 
 // The host passes 0 on the first registration of a session; the count then
@@ -53,16 +39,16 @@ bool CPlaceNameRegistDlg::OnInitDialog() {
 // The new record's name becomes its line number-to-be: the file's line count.
 void CPlaceNameRegistDlg::OnSerialNumber() {
   m_placeName = CString::Formatted("%d", m_lineCount);
-  SetDlgItemText(kPlaceName, m_placeName);
+  SetDlgItemText(IDC_PLACE_NAME, m_placeName);
 }
 
 // Finishing takes only the four record fields, so a mesh elevation box that no
 // longer holds a number cannot stop it.
 void CPlaceNameRegistDlg::OnFinish() {
-  m_placeName = GetDlgItemText(kPlaceName);
-  m_elevation = GetDlgItemText(kElevation);
-  m_latitude = GetDlgItemText(kLatitude);
-  m_longitude = GetDlgItemText(kLongitude);
+  m_placeName = GetDlgItemText(IDC_PLACE_NAME);
+  m_elevation = GetDlgItemText(IDC_ELEVATION);
+  m_latitude = GetDlgItemText(IDC_LATITUDE);
+  m_longitude = GetDlgItemText(IDC_LONGITUDE);
   m_finish = 1;
   EndDialog(IDOK);
 }
@@ -72,12 +58,8 @@ CString CPlaceNameRegistDlg::Result() const {
          "|" + m_longitude + "|" + m_spare1 + "|" + m_spare2;
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgPntSv(int finish, int lineCount, int meshElevation, topodlg::CString regionalFile,
-                                       topodlg::CString nearestMesh, topodlg::CString latitude,
-                                       topodlg::CString longitude) {
-  using namespace topodlg;
+CString entry::OnDlgPntSv(int finish, int lineCount, int meshElevation, CString regionalFile, CString nearestMesh,
+                          CString latitude, CString longitude) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CPlaceNameRegistDlg dlg;
@@ -91,3 +73,5 @@ extern "C" topodlg::CString OnDlgPntSv(int finish, int lineCount, int meshElevat
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

@@ -1,33 +1,21 @@
 #include "dialogs/points/place_name_update_dlg.h"
 
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/159.h"
 
 namespace topodlg {
-namespace {
-
-enum Control : int {
-  kElevationLabel = 1003,
-  kPlaceName = 1074,
-  kElevation = 1075,
-  kLatitude = 1076,
-  kLongitude = 1077,
-  kPlaceNameFile = 1078,
-  kFinish = 1073,
-};
-
-}  // namespace
-
+using namespace res159;
 CPlaceNameUpdateDlg::CPlaceNameUpdateDlg() : CDialog(kTemplateId) {
-  OnClicked(kFinish, [this] { OnFinish(); });
+  OnClicked(IDC_FINISH, [this] { OnFinish(); });
 }
 
 void CPlaceNameUpdateDlg::DoDataExchange(CDataExchange* pDX) {
-  DDX_Text(pDX, kLatitude, m_latitude);
-  DDX_Text(pDX, kLongitude, m_longitude);
-  DDX_Text(pDX, kPlaceName, m_placeName);
-  DDX_Text(pDX, kElevation, m_elevation);
-  DDX_Text(pDX, kPlaceNameFile, m_placeNameFile);
+  DDX_Text(pDX, IDC_LATITUDE, m_latitude);
+  DDX_Text(pDX, IDC_LONGITUDE, m_longitude);
+  DDX_Text(pDX, IDC_PLACE_NAME, m_placeName);
+  DDX_Text(pDX, IDC_ELEVATION, m_elevation);
+  DDX_Text(pDX, IDC_PLACE_NAME_FILE, m_placeNameFile);
 }
 
 // Regional records hold an elevation or an attribute in their fourth field.
@@ -35,7 +23,7 @@ bool CPlaceNameUpdateDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   if (m_fileKind == kRegionalFileKind) {
     SetWindowText(" 地点名の更新(地域地点名)");
-    SetDlgItemText(kElevationLabel, "標高/      属性");
+    SetDlgItemText(IDC_ELEVATION_LABEL, "標高/      属性");
   }
   return true;
 }
@@ -47,16 +35,11 @@ void CPlaceNameUpdateDlg::OnFinish() {
 }
 
 CString CPlaceNameUpdateDlg::Result() const {
-  return CString::Formatted("%d ", m_finish) + m_placeName + "|" + m_latitude + "|" + m_longitude + "|" +
-         m_elevation;
+  return CString::Formatted("%d ", m_finish) + m_placeName + "|" + m_latitude + "|" + m_longitude + "|" + m_elevation;
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgPntUp(int finish, topodlg::CString placeName, topodlg::CString latitude,
-                                       topodlg::CString longitude, topodlg::CString elevation,
-                                       topodlg::CString placeNameFile, int fileKind) {
-  using namespace topodlg;
+CString entry::OnDlgPntUp(int finish, CString placeName, CString latitude, CString longitude, CString elevation,
+                          CString placeNameFile, int fileKind) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CPlaceNameUpdateDlg dlg;
@@ -70,3 +53,5 @@ extern "C" topodlg::CString OnDlgPntUp(int finish, topodlg::CString placeName, t
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

@@ -1,24 +1,16 @@
 #include "dialogs/points/point_coord_dlg.h"
 
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/198.h"
 
 namespace topodlg {
-namespace {
-
-enum Control : int {
-  kLatitude = 1442,
-  kLongitude = 1443,
-  kNumber = 1444,
-};
-
-}  // namespace
-
+using namespace res198;
 CPointCoordDlg::CPointCoordDlg() : CDialog(kTemplateId) {}
 
 void CPointCoordDlg::DoDataExchange(CDataExchange* pDX) {
-  DDX_Text(pDX, kLatitude, m_latitude);
-  DDX_Text(pDX, kLongitude, m_longitude);
+  DDX_Text(pDX, IDC_LATITUDE, m_latitude);
+  DDX_Text(pDX, IDC_LONGITUDE, m_longitude);
 }
 
 // Moving to a coordinate, the user is told the notation: degrees, then minutes
@@ -27,20 +19,16 @@ bool CPointCoordDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   if (IsMoveTo()) {
     SetWindowText(" 指定の座標へ移動");
-    SetDlgItemText(kNumber, "形式:度.分秒");
+    SetDlgItemText(IDC_NUMBER, "形式:度.分秒");
   } else {
-    SetDlgItemText(kNumber, CString::Formatted("No=%d/%d", m_number, m_count));
+    SetDlgItemText(IDC_NUMBER, CString::Formatted("No=%d/%d", m_number, m_count));
   }
   return true;
 }
 
 CString CPointCoordDlg::Result() const { return "2 " + m_latitude + "|" + m_longitude; }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgPtUpd(topodlg::CString latitude, topodlg::CString longitude, int number,
-                                       int count) {
-  using namespace topodlg;
+CString entry::OnDlgPtUpd(CString latitude, CString longitude, int number, int count) {
   AFX_MAINTAIN_STATE guard;
   CString result = CPointCoordDlg::CancelResult();
   CPointCoordDlg dlg;
@@ -51,3 +39,5 @@ extern "C" topodlg::CString OnDlgPtUpd(topodlg::CString latitude, topodlg::CStri
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

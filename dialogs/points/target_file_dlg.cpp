@@ -2,34 +2,17 @@
 
 #include "dialogs/points/file_list.h"
 #include "dialogs/points/place_name_files.h"
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/174.h"
 
 namespace topodlg {
+using namespace res174;
 namespace {
 
-enum Control : int {
-  kWholeAreaButton = 1202,
-  kWholeAreaBox = 1204,
-  kRegionalButton = 1209,
-  kRegionalBox = 1170,
-  kPointInfoButton = 1203,
-  kPointInfoBox = 104,
-  kNewPointInfo = 1334,
-  kTextImageButton = 1234,
-  kTextImageBox = 1235,
-  kNewTextImage = 1333,
-  kLandmarkButton = 1341,
-  kLandmarkBox = 1342,
-  kPrefectureButton = 1012,
-  kTableButton = 1080,
-  kTableBox = 1081,
-  kStopButton = 1206,
-};
-
 // The target buttons, by target kind 1 to 7.
-constexpr int kTargetButtons[] = {kWholeAreaButton,  kPointInfoButton, kRegionalButton, kTextImageButton,
-                                  kLandmarkButton, kPrefectureButton, kTableButton};
+constexpr int kTargetButtons[] = {IDC_WHOLE_AREA, IDC_POINT_INFO, IDC_REGIONAL, IDC_TEXT_IMAGE,
+                                  IDC_LANDMARK,   IDC_PREFECTURE, IDC_TABLE};
 
 const char* const kRegistrationTitle = "    地点を登録する地点名ﾌｧｲﾙ";
 const char* const kNoWholeAreaBar = " ────────────────";
@@ -44,48 +27,48 @@ CString OrStar(const CString& text) { return text.IsEmpty() ? CString("*") : tex
 }  // namespace
 
 CTargetFileDlg::CTargetFileDlg() : CDialog(kTemplateId) {
-  OnClicked(kWholeAreaButton, [this] { OnWholeArea(); });
-  OnClicked(kRegionalButton, [this] { OnRegional(); });
-  OnClicked(kPointInfoButton, [this] { OnPointInfo(); });
-  OnClicked(kTextImageButton, [this] { OnTextImage(); });
-  OnClicked(kLandmarkButton, [this] { OnLandmark(); });
-  OnClicked(kPrefectureButton, [this] { OnPrefecture(); });
-  OnClicked(kTableButton, [this] { OnTable(); });
-  OnClicked(kNewPointInfo, [this] {
-    OnNewFile({kPointInfoButton, kPointInfoBox, kPointInfo, &m_pointInfoFile, &m_pointInfoFlag}, "EXPLFILE.dat");
+  OnClicked(IDC_WHOLE_AREA, [this] { OnWholeArea(); });
+  OnClicked(IDC_REGIONAL, [this] { OnRegional(); });
+  OnClicked(IDC_POINT_INFO, [this] { OnPointInfo(); });
+  OnClicked(IDC_TEXT_IMAGE, [this] { OnTextImage(); });
+  OnClicked(IDC_LANDMARK, [this] { OnLandmark(); });
+  OnClicked(IDC_PREFECTURE, [this] { OnPrefecture(); });
+  OnClicked(IDC_TABLE, [this] { OnTable(); });
+  OnClicked(IDC_NEW_POINT_INFO, [this] {
+    OnNewFile({IDC_POINT_INFO, IDC_POINT_INFO_FILE, kPointInfo, &m_pointInfoFile, &m_pointInfoFlag}, "EXPLFILE.dat");
   });
-  OnClicked(kNewTextImage, [this] {
-    OnNewFile({kTextImageButton, kTextImageBox, kTextImage, &m_textImageFile, &m_textImageFlag}, "DATAFILE.dat");
+  OnClicked(IDC_NEW_TEXT_IMAGE, [this] {
+    OnNewFile({IDC_TEXT_IMAGE, IDC_TEXT_IMAGE_FILE, kTextImage, &m_textImageFile, &m_textImageFlag}, "DATAFILE.dat");
   });
-  OnClicked(kStopButton, [this] { OnStop(); });
+  OnClicked(IDC_STOP, [this] { OnStop(); });
 }
 
 bool CTargetFileDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   if (IsUpdate()) {
     // Only a registration can start a new file.
-    SetDlgItemText(kNewPointInfo, "");
-    SetDlgItemText(kNewTextImage, "");
+    SetDlgItemText(IDC_NEW_POINT_INFO, "");
+    SetDlgItemText(IDC_NEW_TEXT_IMAGE, "");
   } else {
     // Whole-area files take no new places.
     SetWindowText(kRegistrationTitle);
-    SetDlgItemText(kStopButton, "登録中止");
-    SetDlgItemText(kWholeAreaButton, "＊＊＊＊");
-    SetDlgItemText(kWholeAreaBox, kNoWholeAreaBar);
+    SetDlgItemText(IDC_STOP, "登録中止");
+    SetDlgItemText(IDC_WHOLE_AREA, "＊＊＊＊");
+    SetDlgItemText(IDC_WHOLE_AREA_FILE, kNoWholeAreaBar);
     if (m_targetKind == kWholeArea) m_targetKind = kRegional;
   }
   if (!m_wholeAreaFile.IsEmpty() && m_targetKind == kWholeArea && IsUpdate()) {
-    SetDlgItemText(kWholeAreaBox, ToLower(m_wholeAreaFile));
+    SetDlgItemText(IDC_WHOLE_AREA_FILE, ToLower(m_wholeAreaFile));
   }
   if (!IsUpdate()) {
     ShowRegistrationRegionalFile();
   } else if (!m_regionalFile.IsEmpty() && m_regionalFlag == 3) {
-    SetDlgItemText(kRegionalBox, m_regionalFile);
+    SetDlgItemText(IDC_REGIONAL_FILE, m_regionalFile);
   }
-  if (!m_pointInfoFile.IsEmpty()) SetDlgItemText(kPointInfoBox, m_pointInfoFile);
-  if (!m_textImageFile.IsEmpty()) SetDlgItemText(kTextImageBox, m_textImageFile);
-  if (m_landmarkFlag == 1) SetDlgItemText(kLandmarkBox, m_landmarkFile);
-  if (m_tableFlag == 1) SetDlgItemText(kTableBox, m_dataDirectory + "MAPELMNT\\STTSTCS.DAT");
+  if (!m_pointInfoFile.IsEmpty()) SetDlgItemText(IDC_POINT_INFO_FILE, m_pointInfoFile);
+  if (!m_textImageFile.IsEmpty()) SetDlgItemText(IDC_TEXT_IMAGE_FILE, m_textImageFile);
+  if (m_landmarkFlag == 1) SetDlgItemText(IDC_LANDMARK_FILE, m_landmarkFile);
+  if (m_tableFlag == 1) SetDlgItemText(IDC_TABLE_FILE, m_dataDirectory + "MAPELMNT\\STTSTCS.DAT");
   return true;
 }
 
@@ -97,7 +80,7 @@ bool CTargetFileDlg::OnInitDialog() {
 void CTargetFileDlg::ShowRegistrationRegionalFile() {
   m_regionalFile = RegionalPlaceNamePath(m_dataDirectory, m_mapFile);
   if (!m_regionalFile.IsEmpty()) CreateEmptyFileIfMissing(m_regionalFile);
-  SetDlgItemText(kRegionalBox, m_regionalFile);
+  SetDlgItemText(IDC_REGIONAL_FILE, m_regionalFile);
 }
 
 // Ticks the button of `kind` and unticks the others. The whole-area button is
@@ -112,15 +95,15 @@ void CTargetFileDlg::Refresh(int kind) {
 
 void CTargetFileDlg::OnWholeArea() {
   if (!IsUpdate()) {
-    Untick(kWholeAreaButton);
+    Untick(IDC_WHOLE_AREA);
     return;
   }
   m_targetKind = kWholeArea;
   m_wholeAreaToggle = m_wholeAreaToggle == 1 ? -1 : 1;
   Refresh(m_targetKind);
-  SetDlgItemText(kPointInfoBox, "");
-  SetDlgItemText(kRegionalBox, "");
-  if (!m_wholeAreaFile.IsEmpty()) SetDlgItemText(kWholeAreaBox, m_wholeAreaFile);
+  SetDlgItemText(IDC_POINT_INFO_FILE, "");
+  SetDlgItemText(IDC_REGIONAL_FILE, "");
+  if (!m_wholeAreaFile.IsEmpty()) SetDlgItemText(IDC_WHOLE_AREA_FILE, m_wholeAreaFile);
 }
 
 void CTargetFileDlg::OnRegional() {
@@ -132,17 +115,17 @@ void CTargetFileDlg::OnRegional() {
   if (!IsUpdate() || m_regionalFlag == 3) {
     m_targetKind = kRegional;
     Refresh(m_targetKind);
-    SetDlgItemText(kRegionalBox, m_regionalFile);
-    SetDlgItemText(kPointInfoBox, "");
+    SetDlgItemText(IDC_REGIONAL_FILE, m_regionalFile);
+    SetDlgItemText(IDC_POINT_INFO_FILE, "");
   } else {
     m_targetKind = kNone;
     Refresh(m_targetKind);
-    SetDlgItemText(kRegionalBox, "");
+    SetDlgItemText(IDC_REGIONAL_FILE, "");
   }
 }
 
 void CTargetFileDlg::OnPointInfo() {
-  OnFileTarget({kPointInfoButton, kPointInfoBox, kPointInfo, &m_pointInfoFile, &m_pointInfoFlag});
+  OnFileTarget({IDC_POINT_INFO, IDC_POINT_INFO_FILE, kPointInfo, &m_pointInfoFile, &m_pointInfoFlag});
 }
 
 // The sibling product's text and image data can be neither updated nor
@@ -150,10 +133,10 @@ void CTargetFileDlg::OnPointInfo() {
 void CTargetFileDlg::OnTextImage() {
   if (m_targetKind != kTextImage && !m_textImageFile.IsEmpty() && m_siblingDataFlag == 1) {
     AfxMessageBox(IsUpdate() ? kSiblingUpdateMessage : kSiblingRegistrationMessage, MB_ICONEXCLAMATION);
-    Untick(kTextImageButton);
+    Untick(IDC_TEXT_IMAGE);
     return;
   }
-  OnFileTarget({kTextImageButton, kTextImageBox, kTextImage, &m_textImageFile, &m_textImageFlag});
+  OnFileTarget({IDC_TEXT_IMAGE, IDC_TEXT_IMAGE_FILE, kTextImage, &m_textImageFile, &m_textImageFlag});
 }
 
 void CTargetFileDlg::OnFileTarget(const FileTarget& target) {
@@ -191,7 +174,7 @@ void CTargetFileDlg::OnLandmark() {
     m_targetKind = kLandmark;
     Refresh(m_targetKind);
   } else {
-    Untick(kLandmarkButton);
+    Untick(IDC_LANDMARK);
   }
 }
 
@@ -205,7 +188,7 @@ void CTargetFileDlg::OnTable() {
     m_targetKind = kTable;
     Refresh(m_targetKind);
   } else {
-    Untick(kTableButton);
+    Untick(IDC_TABLE);
   }
 }
 
@@ -247,15 +230,10 @@ CString CTargetFileDlg::Result() const {
          OrStar(m_pointInfoFile) + "|" + OrStar(m_regionalFile) + "|" + OrStar(m_textImageFile);
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgUdpf(int mode, int regionalFlag, int textImageFlag, int siblingDataFlag,
-                                      int landmarkAndTableFlags, int targetKind, int pointInfoFlag,
-                                      topodlg::CString mapFile, topodlg::CString dataDirectory,
-                                      topodlg::CString wholeAreaFile, topodlg::CString pointInfoFile,
-                                      topodlg::CString regionalFile, topodlg::CString textImageFile,
-                                      topodlg::CString landmarkFile) {
-  using namespace topodlg;
+CString entry::OnDlgUdpf(int mode, int regionalFlag, int textImageFlag, int siblingDataFlag, int landmarkAndTableFlags,
+                         int targetKind, int pointInfoFlag, CString mapFile, CString dataDirectory,
+                         CString wholeAreaFile, CString pointInfoFile, CString regionalFile, CString textImageFile,
+                         CString landmarkFile) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CTargetFileDlg dlg;
@@ -277,3 +255,5 @@ extern "C" topodlg::CString OnDlgUdpf(int mode, int regionalFlag, int textImageF
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg
