@@ -45,5 +45,31 @@ topodlg::CString OnDlgMapType(int highest, int lowest, int contourLines, int int
                               int method, int gradation, int reducedMode, topodlg::CString dataDir);
 topodlg::CString OnDlgHgtS(topodlg::CString flags);
 topodlg::CString OnDlgLowland(topodlg::CString values);
+topodlg::CString OnDlgWmapSpec(topodlg::CString options, topodlg::CString mapFile, topodlg::CString pointer,
+                               topodlg::CString prefectureColour);
+topodlg::CString OnWhiteMapAccess(topodlg::CString cataloguePath, topodlg::CString region,
+                                  topodlg::CString sheetName, int sheetMode);
+void OnWhiteScaleX(topodlg::CDC* dc, int mode, float scaleFactor, int x, int y, float divisor);
+topodlg::CString OnDlgMpSpc(int itemsPerPoint, int itemPosition, int symbolColour, int itemColour, int showPlaceNames,
+                            int fileMode, int fontSize, int displayCount, int wideArea, int boundaries,
+                            int boundaryDetails, int latLonLockedOff, int lakes, int lakeNames, int reservoirs,
+                            int reservoirNames, int reservoirLength, int lakeElevation, int reservoirElevation,
+                            int popup, int datumTabFrame, int gridInterval, topodlg::CString regionalPath,
+                            topodlg::CString secondPath, topodlg::CString placeNameFile, topodlg::CString sheetNumber,
+                            topodlg::CString mapTitle, topodlg::CString legend, topodlg::CString gridUnit,
+                            topodlg::CString sheetFrame, topodlg::CString mapKind, topodlg::CString latLonLines,
+                            topodlg::CString gridColour, topodlg::CString scaleCompass, topodlg::CString pointer,
+                            topodlg::CString textBackground, topodlg::CString dataDirectory,
+                            topodlg::CString prefectureColour, topodlg::CString keyword,
+                            topodlg::CString kindsAndMarker);
+
+// Distance tools.
+topodlg::CString OnDlgDCSet(int show, int lineColour, int interval, int start, int end);
+topodlg::CString OnDlgDstDr(int group, int show, int proportional, int targetNames, topodlg::CString groupName0,
+                            topodlg::CString groupName1, topodlg::CString groupName2, topodlg::CString groupName3,
+                            topodlg::CString groupName4, topodlg::CString dataDirectory, topodlg::CString editorPath);
+topodlg::CString OnDlgDtMsr(int measure, int confirm, int cumulative, int pointNumbers, int sectionDistances,
+                            int fontSize, int textColour, int white);
+int OnDlgDtChk(topodlg::CString latitude, topodlg::CString longitude);
 
 }  // extern "C"
