@@ -24,25 +24,29 @@ constexpr int kPlaceNameFiles = 100000;
 constexpr std::uintmax_t kHugeFile = 1ull << 30;
 constexpr int kCalls = 20;
 
-double NowMs() {
+double NowMs(clockid_t clock) {
   timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
+  clock_gettime(clock, &now);
   return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
 }
 
-// Mean milliseconds of one call of `name`; the last result goes to `last`.
-double TimeCalls(const char* name, const std::vector<topodlg::EntryArg>& args, std::string& last) {
+struct Timing {
+  double wallMs, cpuMs;  // mean of one call; the processor time shows what a busy machine hides
+};
+
+// The mean time of one call of `name`; the last result goes to `last`.
+Timing TimeCalls(const char* name, const std::vector<topodlg::EntryArg>& args, std::string& last) {
   using namespace topodlg;
   const EntryInfo* entry = FindEntry(name);
   const std::vector<ScriptAction> actions = ParseScript("enter\n");
-  double begin = NowMs();
+  const double wall = NowMs(CLOCK_MONOTONIC), cpu = NowMs(CLOCK_PROCESS_CPUTIME_ID);
   for (int i = 0; i < kCalls; ++i) {
     ScriptedUser user(actions);
     AfxGetModuleState().backend = &user;
     last = entry->invoke(args).text.str();
   }
   AfxGetModuleState().backend = nullptr;
-  return (NowMs() - begin) / kCalls;
+  return {(NowMs(CLOCK_MONOTONIC) - wall) / kCalls, (NowMs(CLOCK_PROCESS_CPUTIME_ID) - cpu) / kCalls};
 }
 
 topodlg::EntryArg Int(int value) {
@@ -88,12 +92,13 @@ int main() {
   std::vector<EntryArg> sheets = {Str(folder + "/SHEETS.TXT"), Str(""), Str("sheet7"), Int(1)};
 
   std::string last;
-  const double mapSpecMs = TimeCalls("OnDlgMpSpc", mapSpec, last);
-  std::printf("OnDlgMpSpc, %d-line PNTFILE.dat, 1 GB KEYWORD.TXT: %.2f ms a call (target < 100 ms)\n",
-              kPlaceNameFiles, mapSpecMs);
+  const Timing mapSpecMs = TimeCalls("OnDlgMpSpc", mapSpec, last);
+  std::printf("OnDlgMpSpc, %d-line PNTFILE.dat, 1 GB KEYWORD.TXT: %.2f ms a call, %.2f ms processor time "
+              "(target < 100 ms)\n", kPlaceNameFiles, mapSpecMs.wallMs, mapSpecMs.cpuMs);
   std::printf("result: %s\n", last.c_str());
-  const double sheetMs = TimeCalls("OnWhiteMapAccess", sheets, last);
-  std::printf("OnWhiteMapAccess, 1 GB sheet catalogue: %.2f ms a call (target < 50 ms)\n", sheetMs);
+  const Timing sheetMs = TimeCalls("OnWhiteMapAccess", sheets, last);
+  std::printf("OnWhiteMapAccess, 1 GB sheet catalogue: %.2f ms a call, %.2f ms processor time (target < 50 ms)\n",
+              sheetMs.wallMs, sheetMs.cpuMs);
   std::printf("result: %s\n", last.c_str());
   std::filesystem::remove_all(folder);
   return 0;
