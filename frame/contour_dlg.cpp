@@ -1,6 +1,6 @@
 #include "frame/contour_dlg.h"
 
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -118,12 +118,8 @@ CString CContourDlg::Result() const {
                             m_coastColour + 100 * m_thickWhenPrinting);
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgContour(int mainInterval, int totalMain, int indexEvery, int highest, int lowest,
-                                         int auxInterval, int auxHeight, int showIndex, int indexColour,
-                                         int colourCoded, int coastAndThick) {
-  using namespace topodlg;
+CString entry::OnDlgContour(int mainInterval, int totalMain, int indexEvery, int highest, int lowest, int auxInterval,
+                            int auxHeight, int showIndex, int indexColour, int colourCoded, int coastAndThick) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CContourDlg dlg;
@@ -143,3 +139,5 @@ extern "C" topodlg::CString OnDlgContour(int mainInterval, int totalMain, int in
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

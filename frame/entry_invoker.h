@@ -1,5 +1,6 @@
-// Builds the table row of a built entry function from its own signature, so the
-// argument kinds in the table can never disagree with the function.
+// Calls a built entry function with arguments given as values, and gives the
+// argument kinds of its signature, which the generated table checks its row
+// against at compile time.
 #pragma once
 
 #include <type_traits>
@@ -62,7 +63,3 @@ struct EntryInvoker<F> {
 };
 
 }  // namespace topodlg
-
-// A row for a built entry function.
-#define TOPODLG_ENTRY(name) \
-  EntryInfo { #name, EntryInvoker<&name>::kArgs, EntryInvoker<&name>::kResult, &EntryInvoker<&name>::Invoke }

@@ -1,5 +1,6 @@
-// The table of every entry function: its name, argument kinds and result kind,
-// and for those that are built, a way to call it with arguments given as values.
+// The table of every entry function, made from frame/entries.def: its name,
+// argument kinds, names and descriptions and result kind, and for those that
+// are built, a way to call it with arguments given as values.
 // Hosts (topodlg, the graphical host) use it to list and call entry functions.
 #pragma once
 
@@ -29,10 +30,17 @@ struct EntryResult {
   int value = 0;
 };
 
+// One argument as the table describes it; the texts are UTF-8, for people.
+struct EntryArgInfo {
+  const char* name;         // the argument's name in the public header
+  const char* description;  // what it means, "" when the row says nothing
+};
+
 struct EntryInfo {
   const char* name;
   const char* args;  // one ArgKind letter per argument, in order
   ResultKind result;
+  const EntryArgInfo* argInfo;  // one per argument, then {nullptr, nullptr}
   // nullptr while the entry function is not built.
   EntryResult (*invoke)(const std::vector<EntryArg>& args);
 };

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "frame/spin_step.h"
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -33,12 +33,11 @@ void CGraphicSizeDlg::OnStep(int delta) {
   SetDlgItemInt(kSize, m_size);
 }
 
-}  // namespace topodlg
-
-extern "C" int OnDlgGraphicSize(int size) {
-  using namespace topodlg;
+int entry::OnDlgGraphicSize(int size) {
   AFX_MAINTAIN_STATE guard;
   CGraphicSizeDlg dlg;
   dlg.m_size = size;
   return dlg.DoModal() == IDOK ? dlg.m_size : -1;
 }
+
+}  // namespace topodlg

@@ -1,7 +1,7 @@
 #include "frame/legend_position_dlg.h"
 
 #include "frame/spin_step.h"
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -74,11 +74,7 @@ CString CLegendPositionDlg::Result() const {
   return CString::Formatted("%d %d %d %d", m_legendMove, m_legendCorner, m_titleMove, m_titleAlignment);
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgLgdSet(int legendMove, int legendCorner, int titleMove, int titleAlignment,
-                                        topodlg::CString cornerName) {
-  using namespace topodlg;
+CString entry::OnDlgLgdSet(int legendMove, int legendCorner, int titleMove, int titleAlignment, CString cornerName) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CLegendPositionDlg dlg;
@@ -90,3 +86,5 @@ extern "C" topodlg::CString OnDlgLgdSet(int legendMove, int legendCorner, int ti
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

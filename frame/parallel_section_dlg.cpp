@@ -1,7 +1,7 @@
 #include "frame/parallel_section_dlg.h"
 
 #include "frame/spin_step.h"
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -33,15 +33,8 @@ CString CParallelSectionDlg::Result() const {
                             StepBy(m_sectionsShown, 1), m_passedThrough, m_block.m_terrainLineColour, m_spacing);
 }
 
-}  // namespace topodlg
-
-// The host counts the sections one more than the dialog shows: the shown
-// number is argument 6 less one, and the result gives it back plus one.
-// Argument 5 is not used: the fixed mark is always 1.
-extern "C" topodlg::CString OnDlgPrflSet(int sectionLineWidth, int verticalLines, int baseline, int background,
-                                         int /*unused*/, int sections, int passedThrough, int terrainLineColour,
-                                         float spacing) {
-  using namespace topodlg;
+CString entry::OnDlgPrflSet(int sectionLineWidth, int verticalLines, int baseline, int background, int /*unused*/,
+                            int sections, int passedThrough, int terrainLineColour, float spacing) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CParallelSectionDlg dlg;
@@ -56,3 +49,5 @@ extern "C" topodlg::CString OnDlgPrflSet(int sectionLineWidth, int verticalLines
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "frame/spin_step.h"
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -89,11 +89,8 @@ CString CPrintSettingsDlg::Result() const {
          m_legendPlace + "|" + m_frameScale;
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgPrintSet(int contourWidth, int showPoints, int drawingSize, int printIndexMaps,
-                                          int fontSize, topodlg::CString legendPlace, topodlg::CString frameScale) {
-  using namespace topodlg;
+CString entry::OnDlgPrintSet(int contourWidth, int showPoints, int drawingSize, int printIndexMaps, int fontSize,
+                             CString legendPlace, CString frameScale) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CPrintSettingsDlg dlg;
@@ -107,3 +104,5 @@ extern "C" topodlg::CString OnDlgPrintSet(int contourWidth, int showPoints, int 
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "frame/spin_step.h"
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -131,13 +131,9 @@ CString CRangeCheckDlg::Result() const {
                             m_showOnMap, m_eastWestKm, m_northSouthKm);
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgRangeSet(int /*unused*/, int northWestX, int northWestY, int southEastX,
-                                          int southEastY, int smallestX, int smallestY, int largestX, int largestY,
-                                          float userCellWidth, float userCellHeight, topodlg::CString cellSize,
-                                          topodlg::CString meshKind, topodlg::CString mapKind) {
-  using namespace topodlg;
+CString entry::OnDlgRangeSet(int /*unused*/, int northWestX, int northWestY, int southEastX, int southEastY,
+                             int smallestX, int smallestY, int largestX, int largestY, float userCellWidth,
+                             float userCellHeight, CString cellSize, CString meshKind, CString mapKind) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CRangeCheckDlg dlg;
@@ -157,3 +153,5 @@ extern "C" topodlg::CString OnDlgRangeSet(int /*unused*/, int northWestX, int no
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

@@ -1,7 +1,7 @@
 #include "frame/scale_position_dlg.h"
 
 #include "frame/spin_step.h"
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -79,12 +79,9 @@ CString CScalePositionDlg::Result() const {
          m_displaySwitch;
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgScaleSet(int northSouthLength, int eastWestLength, int verticalLength, int ticks,
-                                          int scaleNorthSouth, int scaleEastWest, int compassNorthSouth,
-                                          int compassEastWest, topodlg::CString displaySwitch) {
-  using namespace topodlg;
+CString entry::OnDlgScaleSet(int northSouthLength, int eastWestLength, int verticalLength, int ticks,
+                             int scaleNorthSouth, int scaleEastWest, int compassNorthSouth, int compassEastWest,
+                             CString displaySwitch) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CScalePositionDlg dlg;
@@ -100,3 +97,5 @@ extern "C" topodlg::CString OnDlgScaleSet(int northSouthLength, int eastWestLeng
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

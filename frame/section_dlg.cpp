@@ -1,6 +1,6 @@
 #include "frame/section_dlg.h"
 
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -69,14 +69,8 @@ CString CSectionDlg::Result() const {
                             m_block.m_baseline, m_block.m_verticalLines, m_block.m_background);
 }
 
-}  // namespace topodlg
-
-// The block-diagram settings travel in one string: terrain line colour,
-// section line width, baseline, vertical lines and background, each followed
-// by "|".
-extern "C" topodlg::CString OnDlgGradientSet(int displayItem, int colour, int background, int passedThrough,
-                                             int textSize, topodlg::CString blockDiagram) {
-  using namespace topodlg;
+CString entry::OnDlgGradientSet(int displayItem, int colour, int background, int passedThrough, int textSize,
+                                CString blockDiagram) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CSectionDlg dlg;
@@ -93,3 +87,5 @@ extern "C" topodlg::CString OnDlgGradientSet(int displayItem, int colour, int ba
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

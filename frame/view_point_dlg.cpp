@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "frame/spin_step.h"
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -201,12 +201,9 @@ CString CViewPointDlg::Result() const {
                             m_wireDirection, m_frameInterval, m_azimuth, m_depression, m_showOnMap, m_exaggeration);
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgViewPoint(int highest, int lowest, int blockBottom, int azimuth, int depression,
-                                           int angleStep, int hiddenLines, int relief, int wireDirection,
-                                           int frameInterval, float exaggeration, topodlg::CString direction) {
-  using namespace topodlg;
+CString entry::OnDlgViewPoint(int highest, int lowest, int blockBottom, int azimuth, int depression, int angleStep,
+                              int hiddenLines, int relief, int wireDirection, int frameInterval, float exaggeration,
+                              CString direction) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CViewPointDlg dlg;
@@ -225,3 +222,5 @@ extern "C" topodlg::CString OnDlgViewPoint(int highest, int lowest, int blockBot
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

@@ -2,7 +2,7 @@
 
 #include "dialogs/appearance/color_scheme_store.h"
 #include "frame/shared_routines.h"
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -322,11 +322,8 @@ CString CColorSchemeDlg::Result() const {
                             GetBValue(m_backgroundColour));
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgClSet(int position, int lakeColour, int backgroundColour, topodlg::CString dataDir,
-                                       topodlg::CString editorProgram) {
-  using namespace topodlg;
+CString entry::OnDlgClSet(int position, int lakeColour, int backgroundColour, CString dataDir,
+                          CString editorProgram) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CColorSchemeDlg dlg;
@@ -339,3 +336,5 @@ extern "C" topodlg::CString OnDlgClSet(int position, int lakeColour, int backgro
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

@@ -1,6 +1,6 @@
 #include "dialogs/appearance/elevation_bands_dlg.h"
 
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -83,10 +83,7 @@ CString CElevationBandsDlg::Result() const {
   return text;
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgHgtS(topodlg::CString flags) {
-  using namespace topodlg;
+CString entry::OnDlgHgtS(CString flags) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CElevationBandsDlg dlg;
@@ -94,3 +91,5 @@ extern "C" topodlg::CString OnDlgHgtS(topodlg::CString flags) {
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

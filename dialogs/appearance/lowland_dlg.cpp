@@ -1,7 +1,7 @@
 #include "dialogs/appearance/lowland_dlg.h"
 
 #include "frame/spin_step.h"
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -94,10 +94,7 @@ void CLowlandDlg::OnUpperDown() {
 
 CString CLowlandDlg::Result() const { return CString::Formatted("%d %d", m_colourLowland, m_upper); }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgLowland(topodlg::CString values) {
-  using namespace topodlg;
+CString entry::OnDlgLowland(CString values) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CLowlandDlg dlg;
@@ -105,3 +102,5 @@ extern "C" topodlg::CString OnDlgLowland(topodlg::CString values) {
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

@@ -1,7 +1,7 @@
 #include "dialogs/appearance/map_spec_dlg.h"
 
 #include "dialogs/appearance/keyword_history.h"
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -103,20 +103,17 @@ void CMapSpecDlg::OnOK() {
   CDialog::OnOK();
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgMpSpc(
+CString entry::OnDlgMpSpc(
     int itemsPerPoint, int itemPosition, int symbolColour, int itemColour, int showPlaceNames, int fileMode,
     int fontSize, int displayCount, int wideArea, int boundaries, int boundaryDetails, int latLonLockedOff,
     int lakes, int lakeNames, int reservoirs, int reservoirNames, int reservoirLength, int lakeElevation,
-    int reservoirElevation, int popup, int datumTabFrame, int gridInterval, topodlg::CString regionalPath,
-    topodlg::CString secondPath, topodlg::CString placeNameFile, topodlg::CString sheetNumber,
-    topodlg::CString mapTitle, topodlg::CString legend, topodlg::CString gridUnit, topodlg::CString sheetFrame,
-    topodlg::CString mapKind, topodlg::CString latLonLines, topodlg::CString gridColour,
-    topodlg::CString scaleCompass, topodlg::CString pointer, topodlg::CString textBackground,
-    topodlg::CString dataDirectory, topodlg::CString prefectureColour, topodlg::CString keyword,
-    topodlg::CString kindsAndMarker) {
-  using namespace topodlg;
+    int reservoirElevation, int popup, int datumTabFrame, int gridInterval, CString regionalPath,
+    CString secondPath, CString placeNameFile, CString sheetNumber,
+    CString mapTitle, CString legend, CString gridUnit, CString sheetFrame,
+    CString mapKind, CString latLonLines, CString gridColour,
+    CString scaleCompass, CString pointer, CString textBackground,
+    CString dataDirectory, CString prefectureColour, CString keyword,
+    CString kindsAndMarker) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CMapSpecDlg dlg;
@@ -130,3 +127,5 @@ extern "C" topodlg::CString OnDlgMpSpc(
   if (dlg.DoModal() == IDOK) result = EncodeMapSpecResult(dlg.m_settings);
   return result;
 }
+
+}  // namespace topodlg

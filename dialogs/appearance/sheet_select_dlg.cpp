@@ -1,6 +1,6 @@
 #include "dialogs/appearance/sheet_select_dlg.h"
 
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -90,11 +90,8 @@ void CSheetSelectDlg::OnSheetChosen() {
 
 CString CSheetSelectDlg::Result() const { return CString::Formatted("%d|", m_sheetMode) + m_sheetName + "|" + m_region; }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnWhiteMapAccess(topodlg::CString cataloguePath, topodlg::CString region,
-                                             topodlg::CString sheetName, int sheetMode) {
-  using namespace topodlg;
+CString entry::OnWhiteMapAccess(CString cataloguePath, CString region,
+                                             CString sheetName, int sheetMode) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CSheetSelectDlg dlg;
@@ -105,3 +102,5 @@ extern "C" topodlg::CString OnWhiteMapAccess(topodlg::CString cataloguePath, top
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

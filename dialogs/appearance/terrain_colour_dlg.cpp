@@ -2,7 +2,7 @@
 
 #include "dialogs/appearance/color_scheme_files.h"
 #include "frame/spin_step.h"
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -166,12 +166,8 @@ CString CTerrainColourDlg::Result() const {
                             m_contourLines);
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgMapType(int highest, int lowest, int contourLines, int interval, int detail,
-                                         int schemePosition, int method, int gradation, int reducedMode,
-                                         topodlg::CString dataDir) {
-  using namespace topodlg;
+CString entry::OnDlgMapType(int highest, int lowest, int contourLines, int interval, int detail, int schemePosition,
+                            int method, int gradation, int reducedMode, CString dataDir) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CTerrainColourDlg dlg;
@@ -191,3 +187,5 @@ extern "C" topodlg::CString OnDlgMapType(int highest, int lowest, int contourLin
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

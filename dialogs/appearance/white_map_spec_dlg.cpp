@@ -1,6 +1,6 @@
 #include "dialogs/appearance/white_map_spec_dlg.h"
 
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -157,11 +157,8 @@ CString CWhiteMapSpecDlg::Result() const {
   return result + m_mapFile + "|" + m_pointer + "|" + m_prefectureColour;
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgWmapSpec(topodlg::CString options, topodlg::CString mapFile,
-                                          topodlg::CString pointer, topodlg::CString prefectureColour) {
-  using namespace topodlg;
+CString entry::OnDlgWmapSpec(CString options, CString mapFile,
+                                          CString pointer, CString prefectureColour) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CWhiteMapSpecDlg dlg;
@@ -172,3 +169,5 @@ extern "C" topodlg::CString OnDlgWmapSpec(topodlg::CString options, topodlg::CSt
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

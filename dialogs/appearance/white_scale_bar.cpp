@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -50,11 +50,10 @@ void DrawWhiteScaleBar(CDC& dc, int mode, float scaleFactor, int x, int y, float
   dc.SetBkMode(OPAQUE);
 }
 
-}  // namespace topodlg
-
 // Draws into the host's context; a missing context draws nothing.
-extern "C" void OnWhiteScaleX(topodlg::CDC* dc, int mode, float scaleFactor, int x, int y, float divisor) {
-  using namespace topodlg;
+void entry::OnWhiteScaleX(CDC* dc, int mode, float scaleFactor, int x, int y, float divisor) {
   AFX_MAINTAIN_STATE guard;
   if (dc) DrawWhiteScaleBar(*dc, mode, scaleFactor, x, y, divisor);
 }
+
+}  // namespace topodlg

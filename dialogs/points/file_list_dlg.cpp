@@ -2,7 +2,7 @@
 
 #include "dialogs/points/file_list.h"
 #include "frame/shared_routines.h"
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -88,14 +88,12 @@ FileListRun RunFileListDlg(const CString& listKind, const CString& currentFile, 
   return run;
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgOvlyF(topodlg::CString currentFile, topodlg::CString listKind,
-                                       topodlg::CString editorPath, topodlg::CString dataDirectory) {
-  using namespace topodlg;
+CString entry::OnDlgOvlyF(CString currentFile, CString listKind, CString editorPath, CString dataDirectory) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   FileListRun run = RunFileListDlg(listKind, currentFile, dataDirectory, editorPath);
   if (run.Confirmed()) result = CString::Formatted("%d ", run.status) + run.chosenFile;
   return result;
 }
+
+}  // namespace topodlg

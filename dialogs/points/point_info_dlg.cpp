@@ -5,7 +5,7 @@
 #include "dialogs/points/file_list.h"
 #include "dialogs/points/file_list_dlg.h"
 #include "frame/spin_step.h"
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -180,12 +180,8 @@ CString CPointInfoDlg::Result() const {
   return result;
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgPoint(int packed, int count, int symbolSize, topodlg::CString currentFile,
-                                       topodlg::CString editorPath, topodlg::CString dataDirectory,
-                                       topodlg::CString fileList) {
-  using namespace topodlg;
+CString entry::OnDlgPoint(int packed, int count, int symbolSize, CString currentFile, CString editorPath,
+                          CString dataDirectory, CString fileList) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CPointInfoDlg dlg;
@@ -201,3 +197,5 @@ extern "C" topodlg::CString OnDlgPoint(int packed, int count, int symbolSize, to
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

@@ -1,6 +1,6 @@
 #include "dialogs/points/point_regist_dlg.h"
 
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -39,10 +39,7 @@ CString CPointRegistDlg::Result() const {
          "|" + m_tag;
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgOvlp(int finish, topodlg::CString latitude, topodlg::CString longitude) {
-  using namespace topodlg;
+CString entry::OnDlgOvlp(int finish, CString latitude, CString longitude) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CPointRegistDlg dlg;
@@ -52,3 +49,5 @@ extern "C" topodlg::CString OnDlgOvlp(int finish, topodlg::CString latitude, top
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

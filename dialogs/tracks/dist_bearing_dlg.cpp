@@ -1,7 +1,7 @@
 #include "dialogs/tracks/dist_bearing_dlg.h"
 
 #include "frame/shared_routines.h"
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -76,14 +76,11 @@ CString CDistBearingDlg::Result() const {
   return CString::Formatted("%d %d %d %d", m_group, m_show, m_proportional, m_targetNames);
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgDstDr(int group, int show, int proportional, int targetNames,
-                                       topodlg::CString groupName0, topodlg::CString groupName1,
-                                       topodlg::CString groupName2, topodlg::CString groupName3,
-                                       topodlg::CString groupName4, topodlg::CString dataDirectory,
-                                       topodlg::CString editorPath) {
-  using namespace topodlg;
+CString entry::OnDlgDstDr(int group, int show, int proportional, int targetNames,
+                                       CString groupName0, CString groupName1,
+                                       CString groupName2, CString groupName3,
+                                       CString groupName4, CString dataDirectory,
+                                       CString editorPath) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CDistBearingDlg dlg;
@@ -97,3 +94,5 @@ extern "C" topodlg::CString OnDlgDstDr(int group, int show, int proportional, in
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

@@ -1,6 +1,6 @@
 #include "dialogs/tracks/dist_circle_dlg.h"
 
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -55,10 +55,7 @@ CString CDistCircleDlg::Result() const {
   return CString::Formatted("%d %d ", m_show, m_lineColour) + m_interval + " " + m_start + " " + m_end;
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgDCSet(int show, int lineColour, int interval, int start, int end) {
-  using namespace topodlg;
+CString entry::OnDlgDCSet(int show, int lineColour, int interval, int start, int end) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CDistCircleDlg dlg;
@@ -70,3 +67,5 @@ extern "C" topodlg::CString OnDlgDCSet(int show, int lineColour, int interval, i
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

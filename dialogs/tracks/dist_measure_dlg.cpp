@@ -1,6 +1,6 @@
 #include "dialogs/tracks/dist_measure_dlg.h"
 
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -72,11 +72,8 @@ CString CDistMeasureDlg::Result() const {
                             m_sectionDistances, m_fontSize, m_textColour, m_hide);
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgDtMsr(int measure, int confirm, int cumulative, int pointNumbers,
+CString entry::OnDlgDtMsr(int measure, int confirm, int cumulative, int pointNumbers,
                                        int sectionDistances, int fontSize, int textColour, int white) {
-  using namespace topodlg;
   AFX_MAINTAIN_STATE guard;
   CString result;
   CDistMeasureDlg dlg;
@@ -91,3 +88,5 @@ extern "C" topodlg::CString OnDlgDtMsr(int measure, int confirm, int cumulative,
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

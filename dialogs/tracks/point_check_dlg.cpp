@@ -1,6 +1,6 @@
 #include "dialogs/tracks/point_check_dlg.h"
 
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -31,13 +31,12 @@ void CPointCheckDlg::OnOK() {
   EndDialog(IDOK);
 }
 
-}  // namespace topodlg
-
-extern "C" int OnDlgDtChk(topodlg::CString latitude, topodlg::CString longitude) {
-  using namespace topodlg;
+int entry::OnDlgDtChk(CString latitude, CString longitude) {
   AFX_MAINTAIN_STATE guard;
   CPointCheckDlg dlg;
   dlg.m_latitude = latitude;
   dlg.m_longitude = longitude;
   return dlg.DoModal() == IDOK ? dlg.m_answer : -1;
 }
+
+}  // namespace topodlg

@@ -4,7 +4,7 @@
 
 #include "dialogs/points/file_list_dlg.h"
 #include "frame/spin_step.h"
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -255,16 +255,10 @@ CString CTrackSelectDlg::Result() const {
          m_format + "|" + m_currentPath + "|" + m_name + "|" + m_type + "|" + m_start + "|" + m_action;
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgTrack(int showFlag, int passedValue, int selectedIndex, int scaleFlag,
-                                       int scaleInterval, int selectedRow, int group, topodlg::CString groupName0,
-                                       topodlg::CString groupName1, topodlg::CString groupName2,
-                                       topodlg::CString groupName3, topodlg::CString groupName4,
-                                       topodlg::CString dataDirectory, topodlg::CString currentPath,
-                                       topodlg::CString editorPath, topodlg::CString displayedNumbers,
-                                       topodlg::CString displayedPaths) {
-  using namespace topodlg;
+CString entry::OnDlgTrack(int showFlag, int passedValue, int selectedIndex, int scaleFlag, int scaleInterval,
+                          int selectedRow, int group, CString groupName0, CString groupName1, CString groupName2,
+                          CString groupName3, CString groupName4, CString dataDirectory, CString currentPath,
+                          CString editorPath, CString displayedNumbers, CString displayedPaths) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CTrackSelectDlg dlg;
@@ -283,3 +277,5 @@ extern "C" topodlg::CString OnDlgTrack(int showFlag, int passedValue, int select
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

@@ -1,7 +1,7 @@
 #include "dialogs/tracks/track_update_dlg.h"
 
 #include "frame/shared_routines.h"
-#include "include/topodlg/topodlg.h"
+#include "frame/entries.h"
 #include "platform/module_state.h"
 
 namespace topodlg {
@@ -104,13 +104,8 @@ CString CTrackUpdateDlg::Result() const {
   return result;
 }
 
-}  // namespace topodlg
-
-extern "C" topodlg::CString OnDlgTrkUp(topodlg::CString groupName0, topodlg::CString groupName1,
-                                       topodlg::CString groupName2, topodlg::CString groupName3,
-                                       topodlg::CString groupName4, topodlg::CString dataDirectory,
-                                       topodlg::CString mesh, topodlg::CString editorPath) {
-  using namespace topodlg;
+CString entry::OnDlgTrkUp(CString groupName0, CString groupName1, CString groupName2, CString groupName3,
+                          CString groupName4, CString dataDirectory, CString mesh, CString editorPath) {
   AFX_MAINTAIN_STATE guard;
   CString result;
   CTrackUpdateDlg dlg;
@@ -121,3 +116,5 @@ extern "C" topodlg::CString OnDlgTrkUp(topodlg::CString groupName0, topodlg::CSt
   if (dlg.DoModal() == IDOK) result = dlg.Result();
   return result;
 }
+
+}  // namespace topodlg

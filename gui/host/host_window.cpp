@@ -17,7 +17,6 @@
 #include <memory>
 
 #include "frame/entry_table.h"
-#include "gui/host/argument_names.h"
 #include "tools/scripted/cli.h"
 
 namespace topodlg::gui {
@@ -163,7 +162,8 @@ void HostWindow::ShowEntry(const EntryInfo& entry) {
   std::vector<std::string> values = StartingArguments(entry, m_samples);
   size_t value = 0;
   for (size_t i = 0; entry.args[i]; ++i) {
-    QString name = QString::fromStdString(ArgumentName(entry.name, i));
+    const EntryArgInfo& info = entry.argInfo[i];
+    QString name = QString::fromUtf8(*info.description ? info.description : info.name);
     QString label = QStringLiteral("%1. %2%3").arg(i + 1).arg(name.isEmpty() ? QString() : name + QStringLiteral(" · ")).arg(QString::fromUtf8(KindName(entry.args[i])));
     if (entry.args[i] == 'd') {
       m_formLayout->addRow(label, new QLabel(QStringLiteral("recorded by the host; the drawing goes to the event log")));

@@ -6,7 +6,6 @@
 
 #include "frame/entry_table.h"
 #include "gui/dialog_view.h"
-#include "gui/host/argument_names.h"
 #include "gui/host/host_window.h"
 #include "gui/qt_backend.h"
 #include "gui/tests/qtest_person.h"
@@ -21,17 +20,6 @@ TEST(HostTest, ResultsSplitAtBlanksAndBars) {
   EXPECT_EQ(ResultFields(QStringLiteral("1 25 0|d:\\a b.trk||x|")),
             (QStringList{"1", "25", "0", "d:\\a", "b.trk", "", "x"}));
   EXPECT_TRUE(ResultFields(QString()).isEmpty());
-}
-
-TEST(HostTest, EveryBuiltEntryFunctionNamesEachOfItsArguments) {
-  for (const EntryInfo& entry : EntryFunctions()) {
-    if (!entry.invoke) continue;
-    const size_t count = std::string_view(entry.args).size();
-    for (size_t i = 0; i < count; ++i) {
-      EXPECT_NE(ArgumentName(entry.name, i), "") << entry.name << " argument " << i + 1;
-    }
-    EXPECT_EQ(ArgumentName(entry.name, count), "") << entry.name << " names more arguments than it takes";
-  }
 }
 
 TEST(HostTest, ChosenEntryOpensWithItsSampleArgumentsAndKeepsTheResult) {

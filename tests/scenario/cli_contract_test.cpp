@@ -68,6 +68,20 @@ TEST(TopodlgCommand, NegativeNumbersAndDashesAreArguments) {
   EXPECT_EQ(r.out, "1 -1 5 0 0 1 2 0 103\n");
 }
 
+TEST(EntryTable, EveryBuiltRowNamesAndDescribesEachArgument) {
+  EXPECT_EQ(EntryFunctions().size(), 46u);
+  for (const EntryInfo& e : EntryFunctions()) {
+    const size_t count = std::string_view(e.args).size();
+    for (size_t i = 0; i < count; ++i) {
+      ASSERT_NE(e.argInfo[i].name, nullptr) << e.name << " argument " << i + 1;
+      if (e.invoke) {
+        EXPECT_STRNE(e.argInfo[i].description, "") << e.name << " argument " << i + 1;
+      }
+    }
+    EXPECT_EQ(e.argInfo[count].name, nullptr) << e.name << " describes more arguments than it takes";
+  }
+}
+
 TEST(TopodlgCommand, EntryFunctionsNotBuiltSaySoAndExitOne) {
   for (const EntryInfo& e : EntryFunctions()) {
     if (e.invoke) continue;
