@@ -12,7 +12,8 @@ class CWhiteMapSpecDlg : public CDialog {
  public:
   static constexpr int kTemplateId = 143;
   static constexpr int kOptionCount = 17;
-  // The options in the order they travel.
+  // The options in the order they travel. Options 11 and 14 belong to the
+  // host alone: the dialog shows nothing of them and returns them unchanged.
   enum Option : int {
     kPlaceNames, kItems, kItemPosition, kSymbolColour, kItemColour, kDisplayCount, kLatitudeAspect,
     kPrefectureBoundaries, kLakes, kSymbolsOnly, kTextBackground, kPassed11, kDatum, kMunicipalColour,
