@@ -2,70 +2,53 @@
 
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/140.h"
 
 namespace topodlg {
+using namespace res140;
 namespace {
-
-enum Control : int {
-  kMainInterval = 102,
-  kTotalMain = 103,
-  kIndexEvery = 105,
-  kHighest = 114,
-  kLowest = 115,
-  kAuxShow = 121,
-  kAuxHide = 122,
-  kAuxInterval = 123,
-  kAuxHeight = 124,
-  kIndexUp = 125,
-  kIndexDown = 126,
-  kOkButton = 140,
-  kCoastColour = 1002,
-  kThickWhenPrinting = 1045,
-  kShowIndex = 1200,
-  kColourCoded = 1201,
-  kIndexColour = 1401,
-};
 
 // The preset buttons and the main contour interval each one sets.
 constexpr struct {
   int id;
   int interval;
-} kPresets[] = {{104, 5}, {106, 10}, {108, 20}, {109, 25}, {110, 50}, {111, 100}};
+} kPresets[] = {{IDC_PRESET_5, 5},   {IDC_PRESET_10, 10}, {IDC_PRESET_20, 20},
+                {IDC_PRESET_25, 25}, {IDC_PRESET_50, 50}, {IDC_PRESET_100, 100}};
 
 }  // namespace
 
 CContourDlg::CContourDlg() : CDialog(kTemplateId) {
   for (const auto& preset : kPresets) OnClicked(preset.id, [this, interval = preset.interval] { OnPreset(interval); });
-  OnClicked(kAuxHide, [this] { OnHideAuxiliary(); });
-  OnClicked(kAuxShow, [this] { OnShowAuxiliary(); });
-  OnClicked(kIndexUp, [this] { OnIndexUp(); });
-  OnClicked(kIndexDown, [this] { OnIndexDown(); });
-  OnClicked(kShowIndex, [this] { m_showIndex = m_showIndex == 0 ? 1 : 0; });
-  OnClicked(kColourCoded, [this] { m_colourCoded = m_colourCoded != 1 ? 1 : 0; });
-  OnClicked(kThickWhenPrinting, [this] { m_thickWhenPrinting = m_thickWhenPrinting == 0 ? 1 : 0; });
-  OnNotify(kIndexColour, CBN_SELCHANGE, [this] { m_indexColour = GetDlgItem(kIndexColour)->GetCurSel(); });
-  OnNotify(kCoastColour, CBN_SELCHANGE, [this] { m_coastColour = GetDlgItem(kCoastColour)->GetCurSel(); });
-  OnClicked(kOkButton, [this] { OnOkButton(); });
+  OnClicked(IDC_AUX_HIDE, [this] { OnHideAuxiliary(); });
+  OnClicked(IDC_AUX_SHOW, [this] { OnShowAuxiliary(); });
+  OnClicked(IDC_INDEX_UP, [this] { OnIndexUp(); });
+  OnClicked(IDC_INDEX_DOWN, [this] { OnIndexDown(); });
+  OnClicked(IDC_SHOW_INDEX, [this] { m_showIndex = m_showIndex == 0 ? 1 : 0; });
+  OnClicked(IDC_COLOUR_CODED, [this] { m_colourCoded = m_colourCoded != 1 ? 1 : 0; });
+  OnClicked(IDC_THICK_WHEN_PRINTING, [this] { m_thickWhenPrinting = m_thickWhenPrinting == 0 ? 1 : 0; });
+  OnNotify(IDC_INDEX_COLOUR, CBN_SELCHANGE, [this] { m_indexColour = GetDlgItem(IDC_INDEX_COLOUR)->GetCurSel(); });
+  OnNotify(IDC_COAST_COLOUR, CBN_SELCHANGE, [this] { m_coastColour = GetDlgItem(IDC_COAST_COLOUR)->GetCurSel(); });
+  OnClicked(IDC_OK_BUTTON, [this] { OnOkButton(); });
 }
 
 void CContourDlg::DoDataExchange(CDataExchange* pDX) {
-  DDX_Text(pDX, kIndexEvery, m_indexEvery);
-  DDX_Text(pDX, kMainInterval, m_mainInterval);
-  DDX_Text(pDX, kAuxInterval, m_auxInterval);
-  DDX_Text(pDX, kAuxHeight, m_auxHeight);
-  DDX_Text(pDX, kHighest, m_highest);
-  DDX_Text(pDX, kLowest, m_lowest);
-  DDX_Text(pDX, kTotalMain, m_totalMain);
+  DDX_Text(pDX, IDC_INDEX_EVERY, m_indexEvery);
+  DDX_Text(pDX, IDC_MAIN_INTERVAL, m_mainInterval);
+  DDX_Text(pDX, IDC_AUX_INTERVAL, m_auxInterval);
+  DDX_Text(pDX, IDC_AUX_HEIGHT, m_auxHeight);
+  DDX_Text(pDX, IDC_HIGHEST, m_highest);
+  DDX_Text(pDX, IDC_LOWEST, m_lowest);
+  DDX_Text(pDX, IDC_TOTAL_MAIN, m_totalMain);
 }
 
 bool CContourDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  CheckRadioButton(kAuxShow, kAuxHide, m_auxInterval == 0 && m_auxHeight == 0 ? kAuxHide : kAuxShow);
-  CheckDlgButton(kShowIndex, m_showIndex == 1);
-  CheckDlgButton(kColourCoded, m_colourCoded == 1);
-  CheckDlgButton(kThickWhenPrinting, m_thickWhenPrinting == 1);
-  GetDlgItem(kIndexColour)->SetCurSel(m_indexColour);
-  GetDlgItem(kCoastColour)->SetCurSel(m_coastColour);
+  CheckRadioButton(IDC_AUX_SHOW, IDC_AUX_HIDE, m_auxInterval == 0 && m_auxHeight == 0 ? IDC_AUX_HIDE : IDC_AUX_SHOW);
+  CheckDlgButton(IDC_SHOW_INDEX, m_showIndex == 1);
+  CheckDlgButton(IDC_COLOUR_CODED, m_colourCoded == 1);
+  CheckDlgButton(IDC_THICK_WHEN_PRINTING, m_thickWhenPrinting == 1);
+  GetDlgItem(IDC_INDEX_COLOUR)->SetCurSel(m_indexColour);
+  GetDlgItem(IDC_COAST_COLOUR)->SetCurSel(m_coastColour);
   return true;
 }
 

@@ -5,32 +5,33 @@
 #include "frame/spin_step.h"
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/133.h"
 
 namespace topodlg {
+using namespace res133;
 namespace {
 
-enum Control : int { kSize = 152, kUp = 1091, kDown = 1092 };
 constexpr int kSmallest = 5, kLargest = 200, kStep = 5;
 
 }  // namespace
 
 CGraphicSizeDlg::CGraphicSizeDlg() : CDialog(kTemplateId) {
-  OnClicked(kUp, [this] { OnStep(kStep); });
-  OnClicked(kDown, [this] { OnStep(-kStep); });
+  OnClicked(IDC_SIZE_UP, [this] { OnStep(kStep); });
+  OnClicked(IDC_SIZE_DOWN, [this] { OnStep(-kStep); });
 }
 
 // The edit only shows the size: it is not exchanged, so text typed into it is
 // never taken over and only the buttons change the size.
 bool CGraphicSizeDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  SetDlgItemInt(kSize, m_size);
+  SetDlgItemInt(IDC_SIZE, m_size);
   return true;
 }
 
 void CGraphicSizeDlg::OnStep(int delta) {
   const int stepped = StepBy(m_size, delta);
   m_size = delta > 0 ? std::min(stepped, kLargest) : std::max(stepped, kSmallest);
-  SetDlgItemInt(kSize, m_size);
+  SetDlgItemInt(IDC_SIZE, m_size);
 }
 
 int entry::OnDlgGraphicSize(int size) {

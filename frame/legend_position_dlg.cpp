@@ -3,28 +3,18 @@
 #include "frame/spin_step.h"
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/134.h"
 
 namespace topodlg {
+using namespace res134;
 namespace {
-
-enum Control : int {
-  kLegendMove = 107,
-  kTitleMove = 110,
-  kAlignLeft = 117,
-  kAlignNormal = 118,
-  kAlignRight = 119,
-  kLegendUp = 123,
-  kLegendDown = 124,
-  kTitleUp = 125,
-  kTitleDown = 126,
-  kCornerName = 146,
-};
 
 // The corner buttons and the corner each one chooses.
 constexpr struct {
   int id;
   int corner;
-} kCorners[] = {{142, 1}, {143, 2}, {144, 3}, {145, 4}, {147, 0}};
+} kCorners[] = {{IDC_CORNER_TOP_RIGHT, 1}, {IDC_CORNER_BOTTOM_RIGHT, 2}, {IDC_CORNER_TOP_LEFT, 3},
+                {IDC_CORNER_BOTTOM_LEFT, 4}, {IDC_CORNER_AUTOMATIC, 0}};
 
 constexpr int kMoveStep = 10;  // dots
 
@@ -32,29 +22,29 @@ constexpr int kMoveStep = 10;  // dots
 
 CLegendPositionDlg::CLegendPositionDlg() : CDialog(kTemplateId) {
   for (const auto& c : kCorners) OnClicked(c.id, [this, id = c.id, corner = c.corner] { OnCorner(id, corner); });
-  OnClicked(kLegendUp, [this] { OnMove(m_legendMove, kMoveStep); });
-  OnClicked(kLegendDown, [this] { OnMove(m_legendMove, -kMoveStep); });
-  OnClicked(kTitleUp, [this] { OnMove(m_titleMove, kMoveStep); });
-  OnClicked(kTitleDown, [this] { OnMove(m_titleMove, -kMoveStep); });
-  OnClicked(kAlignLeft, [this] { m_titleAlignment = -1; });
-  OnClicked(kAlignNormal, [this] { m_titleAlignment = 0; });
-  OnClicked(kAlignRight, [this] { m_titleAlignment = 1; });
+  OnClicked(IDC_LEGEND_UP, [this] { OnMove(m_legendMove, kMoveStep); });
+  OnClicked(IDC_LEGEND_DOWN, [this] { OnMove(m_legendMove, -kMoveStep); });
+  OnClicked(IDC_TITLE_UP, [this] { OnMove(m_titleMove, kMoveStep); });
+  OnClicked(IDC_TITLE_DOWN, [this] { OnMove(m_titleMove, -kMoveStep); });
+  OnClicked(IDC_ALIGN_LEFT, [this] { m_titleAlignment = -1; });
+  OnClicked(IDC_ALIGN_NORMAL, [this] { m_titleAlignment = 0; });
+  OnClicked(IDC_ALIGN_RIGHT, [this] { m_titleAlignment = 1; });
 }
 
 void CLegendPositionDlg::DoDataExchange(CDataExchange* pDX) {
-  DDX_Text(pDX, kLegendMove, m_legendMove);
-  DDX_Text(pDX, kTitleMove, m_titleMove);
-  DDX_Text(pDX, kCornerName, m_cornerName);
+  DDX_Text(pDX, IDC_LEGEND_MOVE, m_legendMove);
+  DDX_Text(pDX, IDC_TITLE_MOVE, m_titleMove);
+  DDX_Text(pDX, IDC_CORNER_NAME, m_cornerName);
 }
 
 bool CLegendPositionDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   // An alignment the dialog does not know selects no radio.
-  const int radio = m_titleAlignment == -1 ? kAlignLeft
-                    : m_titleAlignment == 0 ? kAlignNormal
-                    : m_titleAlignment == 1 ? kAlignRight
+  const int radio = m_titleAlignment == -1 ? IDC_ALIGN_LEFT
+                    : m_titleAlignment == 0 ? IDC_ALIGN_NORMAL
+                    : m_titleAlignment == 1 ? IDC_ALIGN_RIGHT
                                             : 0;
-  CheckRadioButton(kAlignLeft, kAlignRight, radio);
+  CheckRadioButton(IDC_ALIGN_LEFT, IDC_ALIGN_RIGHT, radio);
   return true;
 }
 

@@ -3,20 +3,20 @@
 #include "frame/spin_step.h"
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/231.h"
 
 namespace topodlg {
+using namespace res231;
 namespace {
-
-enum Control : int { kSpacing = 1508, kSectionsShown = 1509 };
 
 }  // namespace
 
 CParallelSectionDlg::CParallelSectionDlg() : CDialog(kTemplateId) { m_block.Bind(*this); }
 
 void CParallelSectionDlg::DoDataExchange(CDataExchange* pDX) {
-  DDX_Text(pDX, kSpacing, m_spacing);
+  DDX_Text(pDX, IDC_SPACING, m_spacing);
   DDV_MinMaxFloat(pDX, m_spacing, 0.5f, 10.0f);
-  DDX_Text(pDX, kSectionsShown, m_sectionsShown);
+  DDX_Text(pDX, IDC_SECTIONS_SHOWN, m_sectionsShown);
   DDV_MinMaxInt(pDX, m_sectionsShown, 2, 20);
 }
 

@@ -5,27 +5,11 @@
 #include "frame/spin_step.h"
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/144.h"
 
 namespace topodlg {
+using namespace res144;
 namespace {
-
-enum Control : int {
-  kNormalContours = 1000,
-  kThickContours = 1001,
-  kFontSize = 1002,
-  kFontUp = 1003,
-  kFontDown = 1004,
-  kFrameScaleOn = 1005,
-  kDrawingSize = 1006,
-  kDrawingUp = 1007,
-  kFrameScaleOff = 1008,
-  kLegendOutside = 1009,
-  kLegendInside = 1010,
-  kDrawingDown = 1011,
-  kShowPoints = 1012,
-  kHidePoints = 1013,
-  kIndexMaps = 1118,
-};
 
 constexpr int kDrawingStep = 5, kSmallestDrawing = 50, kLargestDrawing = 180;
 constexpr int kSmallestFont = 8, kLargestFont = 14;
@@ -33,35 +17,38 @@ constexpr int kSmallestFont = 8, kLargestFont = 14;
 }  // namespace
 
 CPrintSettingsDlg::CPrintSettingsDlg() : CDialog(kTemplateId) {
-  OnClicked(kNormalContours, [this] { m_contourWidth = 0; });
-  OnClicked(kThickContours, [this] { m_contourWidth = 1; });
-  OnClicked(kShowPoints, [this] { m_showPoints = 1; });
-  OnClicked(kHidePoints, [this] { m_showPoints = 0; });
-  OnClicked(kLegendOutside, [this] { m_legendPlace = "OUT"; });
-  OnClicked(kLegendInside, [this] { m_legendPlace = "IN"; });
-  OnClicked(kFrameScaleOn, [this] { m_frameScale = "ON"; });
-  OnClicked(kFrameScaleOff, [this] { m_frameScale = "OFF"; });
+  OnClicked(IDC_NORMAL_CONTOURS, [this] { m_contourWidth = 0; });
+  OnClicked(IDC_THICK_CONTOURS, [this] { m_contourWidth = 1; });
+  OnClicked(IDC_SHOW_POINTS, [this] { m_showPoints = 1; });
+  OnClicked(IDC_HIDE_POINTS, [this] { m_showPoints = 0; });
+  OnClicked(IDC_LEGEND_OUTSIDE, [this] { m_legendPlace = "OUT"; });
+  OnClicked(IDC_LEGEND_INSIDE, [this] { m_legendPlace = "IN"; });
+  OnClicked(IDC_FRAME_SCALE_ON, [this] { m_frameScale = "ON"; });
+  OnClicked(IDC_FRAME_SCALE_OFF, [this] { m_frameScale = "OFF"; });
   // The box shows the member as checked only when it is 1, so any other value
   // turns into 1 with the box's first click.
-  OnClicked(kIndexMaps, [this] { m_printIndexMaps = m_printIndexMaps != 1 ? 1 : 0; });
-  OnClicked(kDrawingUp, [this] { OnDrawingSize(kDrawingStep); });
-  OnClicked(kDrawingDown, [this] { OnDrawingSize(-kDrawingStep); });
-  OnClicked(kFontUp, [this] { OnFontUp(); });
-  OnClicked(kFontDown, [this] { OnFontDown(); });
+  OnClicked(IDC_INDEX_MAPS, [this] { m_printIndexMaps = m_printIndexMaps != 1 ? 1 : 0; });
+  OnClicked(IDC_DRAWING_UP, [this] { OnDrawingSize(kDrawingStep); });
+  OnClicked(IDC_DRAWING_DOWN, [this] { OnDrawingSize(-kDrawingStep); });
+  OnClicked(IDC_FONT_UP, [this] { OnFontUp(); });
+  OnClicked(IDC_FONT_DOWN, [this] { OnFontDown(); });
 }
 
 void CPrintSettingsDlg::DoDataExchange(CDataExchange* pDX) {
-  DDX_Text(pDX, kDrawingSize, m_drawingSize);
-  DDX_Text(pDX, kFontSize, m_fontSize);
+  DDX_Text(pDX, IDC_DRAWING_SIZE, m_drawingSize);
+  DDX_Text(pDX, IDC_FONT_SIZE, m_fontSize);
 }
 
 bool CPrintSettingsDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  CheckRadioButton(kNormalContours, kThickContours, m_contourWidth != 0 ? kThickContours : kNormalContours);
-  CheckRadioButton(kLegendOutside, kLegendInside, m_legendPlace == "OUT" ? kLegendOutside : kLegendInside);
-  CheckRadioButton(kFrameScaleOn, kFrameScaleOff, m_frameScale == "ON" ? kFrameScaleOn : kFrameScaleOff);
-  CheckRadioButton(kShowPoints, kHidePoints, m_showPoints == 1 ? kShowPoints : kHidePoints);
-  CheckDlgButton(kIndexMaps, m_printIndexMaps == 1);
+  CheckRadioButton(IDC_NORMAL_CONTOURS, IDC_THICK_CONTOURS,
+                   m_contourWidth != 0 ? IDC_THICK_CONTOURS : IDC_NORMAL_CONTOURS);
+  CheckRadioButton(IDC_LEGEND_OUTSIDE, IDC_LEGEND_INSIDE,
+                   m_legendPlace == "OUT" ? IDC_LEGEND_OUTSIDE : IDC_LEGEND_INSIDE);
+  CheckRadioButton(IDC_FRAME_SCALE_ON, IDC_FRAME_SCALE_OFF,
+                   m_frameScale == "ON" ? IDC_FRAME_SCALE_ON : IDC_FRAME_SCALE_OFF);
+  CheckRadioButton(IDC_SHOW_POINTS, IDC_HIDE_POINTS, m_showPoints == 1 ? IDC_SHOW_POINTS : IDC_HIDE_POINTS);
+  CheckDlgButton(IDC_INDEX_MAPS, m_printIndexMaps == 1);
   return true;
 }
 

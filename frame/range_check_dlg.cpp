@@ -5,25 +5,17 @@
 #include "frame/spin_step.h"
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/131.h"
 
 namespace topodlg {
+using namespace res131;
 namespace {
-
-enum Control : int {
-  kShowOnMap = 5,
-  kNorthWestX = 151,
-  kNorthWestY = 152,
-  kSouthEastX = 153,
-  kSouthEastY = 154,
-  kEastWestKm = 1087,
-  kNorthSouthKm = 1088,
-};
 
 // The preset spans: south-east corner = north-west corner + n cells each way.
 constexpr struct {
   int id;
   int cells;
-} kSpans[] = {{155, 20}, {156, 40}, {157, 60}, {158, 80}};
+} kSpans[] = {{IDC_SPAN_20, 20}, {IDC_SPAN_40, 40}, {IDC_SPAN_60, 60}, {IDC_SPAN_80, 80}};
 
 }  // namespace
 
@@ -34,8 +26,10 @@ CRangeCheckDlg::CRangeCheckDlg() : CDialog(kTemplateId) {
     int* member;
     int step;
   } arrows[] = {
-      {143, &m_northWestX, -1}, {144, &m_northWestX, 1}, {145, &m_northWestY, -1}, {146, &m_northWestY, 1},
-      {147, &m_southEastX, -1}, {148, &m_southEastX, 1}, {149, &m_southEastY, -1}, {150, &m_southEastY, 1},
+      {IDC_NORTH_WEST_X_LEFT, &m_northWestX, -1}, {IDC_NORTH_WEST_X_RIGHT, &m_northWestX, 1},
+      {IDC_NORTH_WEST_Y_UP, &m_northWestY, -1},   {IDC_NORTH_WEST_Y_DOWN, &m_northWestY, 1},
+      {IDC_SOUTH_EAST_X_LEFT, &m_southEastX, -1}, {IDC_SOUTH_EAST_X_RIGHT, &m_southEastX, 1},
+      {IDC_SOUTH_EAST_Y_UP, &m_southEastY, -1},   {IDC_SOUTH_EAST_Y_DOWN, &m_southEastY, 1},
   };
   for (const auto& arrow : arrows) {
     OnClicked(arrow.id, [this, member = arrow.member, step = arrow.step] {
@@ -48,19 +42,19 @@ CRangeCheckDlg::CRangeCheckDlg() : CDialog(kTemplateId) {
   const struct {
     int id;
     int* member;
-  } edits[] = {{kNorthWestX, &m_northWestX}, {kNorthWestY, &m_northWestY},
-               {kSouthEastX, &m_southEastX}, {kSouthEastY, &m_southEastY}};
+  } edits[] = {{IDC_NORTH_WEST_X, &m_northWestX}, {IDC_NORTH_WEST_Y, &m_northWestY},
+               {IDC_SOUTH_EAST_X, &m_southEastX}, {IDC_SOUTH_EAST_Y, &m_southEastY}};
   for (const auto& edit : edits) {
     OnNotify(edit.id, EN_CHANGE, [this, id = edit.id, member = edit.member] { *member = Atoi(GetDlgItemText(id)); });
   }
-  OnClicked(kShowOnMap, [this] { OnShowOnMap(); });
+  OnClicked(IDC_SHOW_ON_MAP, [this] { OnShowOnMap(); });
 }
 
 void CRangeCheckDlg::DoDataExchange(CDataExchange* pDX) {
-  DDX_Text(pDX, kNorthWestX, m_northWestX);
-  DDX_Text(pDX, kNorthWestY, m_northWestY);
-  DDX_Text(pDX, kSouthEastX, m_southEastX);
-  DDX_Text(pDX, kSouthEastY, m_southEastY);
+  DDX_Text(pDX, IDC_NORTH_WEST_X, m_northWestX);
+  DDX_Text(pDX, IDC_NORTH_WEST_Y, m_northWestY);
+  DDX_Text(pDX, IDC_SOUTH_EAST_X, m_southEastX);
+  DDX_Text(pDX, IDC_SOUTH_EAST_Y, m_southEastY);
 }
 
 bool CRangeCheckDlg::OnInitDialog() {
@@ -122,8 +116,8 @@ void CRangeCheckDlg::ComputeExtents() {
 }
 
 void CRangeCheckDlg::ShowExtents() {
-  SetDlgItemText(kEastWestKm, CString::Formatted("%5.1f", m_eastWestKm));
-  SetDlgItemText(kNorthSouthKm, CString::Formatted("%5.1f", m_northSouthKm));
+  SetDlgItemText(IDC_EAST_WEST_KM, CString::Formatted("%5.1f", m_eastWestKm));
+  SetDlgItemText(IDC_NORTH_SOUTH_KM, CString::Formatted("%5.1f", m_northSouthKm));
 }
 
 CString CRangeCheckDlg::Result() const {

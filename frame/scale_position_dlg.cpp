@@ -3,22 +3,11 @@
 #include "frame/spin_step.h"
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/139.h"
 
 namespace topodlg {
+using namespace res139;
 namespace {
-
-enum Control : int {
-  kCompassNorthSouth = 104,
-  kScaleNorthSouth = 110,
-  kScaleEastWest = 112,
-  kEastWestLength = 113,
-  kNorthSouthLength = 114,
-  kVerticalLength = 115,
-  kTicks = 116,
-  kCompassEastWest = 120,
-  kShowOnMap = 151,
-  kDisplaySwitch = 215,
-};
 
 }  // namespace
 
@@ -29,10 +18,13 @@ CScalePositionDlg::CScalePositionDlg() : CDialog(kTemplateId) {
     int* member;
     int step;
   } spins[] = {
-      {128, 129, &m_northSouthLength, 500}, {132, 133, &m_eastWestLength, 500},
-      {130, 131, &m_verticalLength, 100},   {134, 135, &m_scaleNorthSouth, 1},
-      {136, 137, &m_scaleEastWest, 1},      {138, 139, &m_compassNorthSouth, 1},
-      {126, 127, &m_compassEastWest, 1},
+      {IDC_NORTH_SOUTH_LENGTH_UP, IDC_NORTH_SOUTH_LENGTH_DOWN, &m_northSouthLength, 500},
+      {IDC_EAST_WEST_LENGTH_UP, IDC_EAST_WEST_LENGTH_DOWN, &m_eastWestLength, 500},
+      {IDC_VERTICAL_LENGTH_UP, IDC_VERTICAL_LENGTH_DOWN, &m_verticalLength, 100},
+      {IDC_SCALE_NORTH_SOUTH_UP, IDC_SCALE_NORTH_SOUTH_DOWN, &m_scaleNorthSouth, 1},
+      {IDC_SCALE_EAST_WEST_UP, IDC_SCALE_EAST_WEST_DOWN, &m_scaleEastWest, 1},
+      {IDC_COMPASS_NORTH_SOUTH_UP, IDC_COMPASS_NORTH_SOUTH_DOWN, &m_compassNorthSouth, 1},
+      {IDC_COMPASS_EAST_WEST_UP, IDC_COMPASS_EAST_WEST_DOWN, &m_compassEastWest, 1},
   };
   for (const auto& spin : spins) {
     OnClicked(spin.up, [this, member = spin.member, step = spin.step] {
@@ -44,25 +36,25 @@ CScalePositionDlg::CScalePositionDlg() : CDialog(kTemplateId) {
       UpdateData(false);
     });
   }
-  OnClicked(kDisplaySwitch, [this] { m_displaySwitch = m_displaySwitch == "on" ? "off" : "on"; });
-  OnClicked(kShowOnMap, [this] { OnShowOnMap(); });
+  OnClicked(IDC_DISPLAY_SWITCH, [this] { m_displaySwitch = m_displaySwitch == "on" ? "off" : "on"; });
+  OnClicked(IDC_SHOW_ON_MAP, [this] { OnShowOnMap(); });
 }
 
 void CScalePositionDlg::DoDataExchange(CDataExchange* pDX) {
-  DDX_Text(pDX, kNorthSouthLength, m_northSouthLength);
-  DDX_Text(pDX, kEastWestLength, m_eastWestLength);
-  DDX_Text(pDX, kVerticalLength, m_verticalLength);
-  DDX_Text(pDX, kTicks, m_ticks);
+  DDX_Text(pDX, IDC_NORTH_SOUTH_LENGTH, m_northSouthLength);
+  DDX_Text(pDX, IDC_EAST_WEST_LENGTH, m_eastWestLength);
+  DDX_Text(pDX, IDC_VERTICAL_LENGTH, m_verticalLength);
+  DDX_Text(pDX, IDC_TICKS, m_ticks);
   DDV_MinMaxInt(pDX, m_ticks, 1, 11);
-  DDX_Text(pDX, kScaleNorthSouth, m_scaleNorthSouth);
-  DDX_Text(pDX, kScaleEastWest, m_scaleEastWest);
-  DDX_Text(pDX, kCompassNorthSouth, m_compassNorthSouth);
-  DDX_Text(pDX, kCompassEastWest, m_compassEastWest);
+  DDX_Text(pDX, IDC_SCALE_NORTH_SOUTH, m_scaleNorthSouth);
+  DDX_Text(pDX, IDC_SCALE_EAST_WEST, m_scaleEastWest);
+  DDX_Text(pDX, IDC_COMPASS_NORTH_SOUTH, m_compassNorthSouth);
+  DDX_Text(pDX, IDC_COMPASS_EAST_WEST, m_compassEastWest);
 }
 
 bool CScalePositionDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  CheckDlgButton(kDisplaySwitch, m_displaySwitch == "on");
+  CheckDlgButton(IDC_DISPLAY_SWITCH, m_displaySwitch == "on");
   return true;
 }
 

@@ -2,21 +2,11 @@
 
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/135.h"
 
 namespace topodlg {
+using namespace res135;
 namespace {
-
-enum Control : int {
-  kFirstItem = 1029,
-  kLastItem = 1032,
-  kBlack = 1033,
-  kRed = 1034,
-  kBlue = 1035,
-  kTerrainBackground = 1036,
-  kWhiteBackground = 1037,
-  kLargeText = 1038,
-  kSmallText = 1040,
-};
 
 constexpr int kWhite = 3;  // the colour that the black radio shows as "白"
 
@@ -36,28 +26,28 @@ int TakeField(CString& rest) {
 }  // namespace
 
 CSectionDlg::CSectionDlg() : CDialog(kTemplateId) {
-  OnClickedRange(kFirstItem, kLastItem, [this](int id) { m_displayItem = id - kFirstItem; });
+  OnClickedRange(IDC_GRADIENT, IDC_HEIGHT_DIFFERENCE, [this](int id) { m_displayItem = id - IDC_GRADIENT; });
   // The black radio stands for white when the host passed white; choosing it
   // means black all the same.
-  OnClickedRange(kBlack, kBlue, [this](int id) { m_colour = id - kBlack; });
-  OnClicked(kTerrainBackground, [this] { m_background = 0; });
-  OnClicked(kWhiteBackground, [this] { m_background = 1; });
-  OnClickedRange(kLargeText, kSmallText, [this](int id) { m_textSize = id - kLargeText; });
+  OnClickedRange(IDC_BLACK, IDC_BLUE, [this](int id) { m_colour = id - IDC_BLACK; });
+  OnClicked(IDC_TERRAIN_BACKGROUND, [this] { m_background = 0; });
+  OnClicked(IDC_WHITE_BACKGROUND, [this] { m_background = 1; });
+  OnClickedRange(IDC_LARGE_TEXT, IDC_SMALL_TEXT, [this](int id) { m_textSize = id - IDC_LARGE_TEXT; });
   m_block.Bind(*this);
 }
 
 bool CSectionDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  CheckRadioButton(kFirstItem, kLastItem, RadioOf(m_displayItem, kFirstItem, kLastItem));
+  CheckRadioButton(IDC_GRADIENT, IDC_HEIGHT_DIFFERENCE, RadioOf(m_displayItem, IDC_GRADIENT, IDC_HEIGHT_DIFFERENCE));
   if (m_colour == kWhite) {
-    SetDlgItemText(kBlack, "白");
-    CheckRadioButton(kBlack, kBlue, kBlack);
+    SetDlgItemText(IDC_BLACK, "白");
+    CheckRadioButton(IDC_BLACK, IDC_BLUE, IDC_BLACK);
   } else {
-    CheckRadioButton(kBlack, kBlue, RadioOf(m_colour, kBlack, kBlue));
+    CheckRadioButton(IDC_BLACK, IDC_BLUE, RadioOf(m_colour, IDC_BLACK, IDC_BLUE));
   }
-  CheckRadioButton(kTerrainBackground, kWhiteBackground,
-                   m_background == 0 ? kTerrainBackground : kWhiteBackground);
-  CheckRadioButton(kLargeText, kSmallText, RadioOf(m_textSize, kLargeText, kSmallText));
+  CheckRadioButton(IDC_TERRAIN_BACKGROUND, IDC_WHITE_BACKGROUND,
+                   m_background == 0 ? IDC_TERRAIN_BACKGROUND : IDC_WHITE_BACKGROUND);
+  CheckRadioButton(IDC_LARGE_TEXT, IDC_SMALL_TEXT, RadioOf(m_textSize, IDC_LARGE_TEXT, IDC_SMALL_TEXT));
   m_block.Show(*this);
   return true;
 }

@@ -5,48 +5,19 @@
 #include "frame/spin_step.h"
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/130.h"
 
 namespace topodlg {
+using namespace res130;
 namespace {
-
-enum Control : int {
-  kDirection = 101,
-  kDepression = 102,
-  kAzimuth = 103,
-  kBlockBottom = 104,
-  kAngleStep = 105,
-  kShowOnMap = 121,
-  kAzimuthUp = 122,
-  kAzimuthDown = 123,
-  kDepressionUp = 124,
-  kDepressionDown = 125,
-  kExaggerationUp = 126,
-  kExaggerationDown = 127,
-  kBlockBottomUp = 128,
-  kBlockBottomDown = 129,
-  kAngleStepUp = 130,
-  kAngleStepDown = 131,
-  kHiddenType1 = 147,
-  kHiddenType2 = 148,
-  kNoHiddenLines = 149,
-  kExaggeration = 150,
-  kHighest = 152,
-  kLowest = 153,
-  kContours = 1193,
-  kWireFrame = 1194,
-  kWireNorthSouth = 1198,
-  kWireEastWest = 1199,
-  kNormalFrames = 1204,
-  kCoarseFrames = 1205,
-};
 
 // The direction buttons and the azimuth each one sets; the caption becomes the
 // direction text.
 constexpr struct {
   int id;
   int azimuth;
-} kDirections[] = {{111, 0},   {108, 45},  {112, 90},  {110, 135},
-                   {113, 180}, {109, 225}, {114, 270}, {107, 315}};
+} kDirections[] = {{IDC_DIRECTION_N, 0},   {IDC_DIRECTION_NE, 45},  {IDC_DIRECTION_E, 90},  {IDC_DIRECTION_SE, 135},
+                   {IDC_DIRECTION_S, 180}, {IDC_DIRECTION_SW, 225}, {IDC_DIRECTION_W, 270}, {IDC_DIRECTION_NW, 315}};
 
 constexpr int kAngleButtonStep = 5;  // degrees
 constexpr int kDirectionDepression = 30;
@@ -68,94 +39,94 @@ const char* DirectionOf(int azimuth) {
 }  // namespace
 
 CViewPointDlg::CViewPointDlg() : CDialog(kTemplateId) {
-  OnClicked(kBlockBottomUp, [this] { OnBlockBottom(1); });
-  OnClicked(kBlockBottomDown, [this] { OnBlockBottom(-1); });
-  OnClicked(kAzimuthUp, [this] { OnAzimuth(kAngleButtonStep); });
-  OnClicked(kAzimuthDown, [this] { OnAzimuth(-kAngleButtonStep); });
-  OnClicked(kDepressionUp, [this] {
+  OnClicked(IDC_BLOCK_BOTTOM_UP, [this] { OnBlockBottom(1); });
+  OnClicked(IDC_BLOCK_BOTTOM_DOWN, [this] { OnBlockBottom(-1); });
+  OnClicked(IDC_AZIMUTH_UP, [this] { OnAzimuth(kAngleButtonStep); });
+  OnClicked(IDC_AZIMUTH_DOWN, [this] { OnAzimuth(-kAngleButtonStep); });
+  OnClicked(IDC_DEPRESSION_UP, [this] {
     m_depression = std::min(StepBy(m_depression, kAngleButtonStep), 90);
     UpdateData(false);
   });
-  OnClicked(kDepressionDown, [this] {
+  OnClicked(IDC_DEPRESSION_DOWN, [this] {
     m_depression = std::max(StepBy(m_depression, -kAngleButtonStep), 0);
     UpdateData(false);
   });
-  OnClicked(kAngleStepUp, [this] {
+  OnClicked(IDC_ANGLE_STEP_UP, [this] {
     m_angleStep = std::min(StepBy(m_angleStep, kAngleButtonStep), 30);
     UpdateData(false);
   });
-  OnClicked(kAngleStepDown, [this] {
+  OnClicked(IDC_ANGLE_STEP_DOWN, [this] {
     m_angleStep = StepBy(m_angleStep, -kAngleButtonStep);
     if (m_angleStep < 6) m_angleStep = 5;
     UpdateData(false);
   });
-  OnClicked(kExaggerationUp, [this] {
+  OnClicked(IDC_EXAGGERATION_UP, [this] {
     m_exaggeration += kExaggerationStep;
     UpdateData(false);
   });
-  OnClicked(kExaggerationDown, [this] {
+  OnClicked(IDC_EXAGGERATION_DOWN, [this] {
     m_exaggeration -= kExaggerationStep;
     if (m_exaggeration <= kSmallestExaggeration) m_exaggeration = kSmallestExaggeration;
     UpdateData(false);
   });
   for (const auto& d : kDirections) OnClicked(d.id, [this, id = d.id, azimuth = d.azimuth] { OnDirection(id, azimuth); });
 
-  OnClicked(kHiddenType1, [this] { m_hiddenLines = 2; });
-  OnClicked(kHiddenType2, [this] { m_hiddenLines = 1; });
-  OnClicked(kNoHiddenLines, [this] { m_hiddenLines = -1; });
-  OnClicked(kContours, [this] { m_relief = 1; });
-  OnClicked(kWireFrame, [this] { OnWireFrame(0); });
-  OnClicked(kWireNorthSouth, [this] { OnWireFrame(1); });
-  OnClicked(kWireEastWest, [this] { OnWireFrame(2); });
-  OnClicked(kNormalFrames, [this] { m_frameInterval = 0; });
-  OnClicked(kCoarseFrames, [this] { m_frameInterval = 1; });
+  OnClicked(IDC_HIDDEN_TYPE1, [this] { m_hiddenLines = 2; });
+  OnClicked(IDC_HIDDEN_TYPE2, [this] { m_hiddenLines = 1; });
+  OnClicked(IDC_NO_HIDDEN_LINES, [this] { m_hiddenLines = -1; });
+  OnClicked(IDC_CONTOURS, [this] { m_relief = 1; });
+  OnClicked(IDC_WIRE_FRAME, [this] { OnWireFrame(0); });
+  OnClicked(IDC_WIRE_NORTH_SOUTH, [this] { OnWireFrame(1); });
+  OnClicked(IDC_WIRE_EAST_WEST, [this] { OnWireFrame(2); });
+  OnClicked(IDC_NORMAL_FRAMES, [this] { m_frameInterval = 0; });
+  OnClicked(IDC_COARSE_FRAMES, [this] { m_frameInterval = 1; });
 
   // Typed values count at once and unchecked, so that "地図表示", which takes
   // no edit over, shows what the user sees.
   const struct {
     int id;
     int* member;
-  } intEdits[] = {{kDepression, &m_depression}, {kAzimuth, &m_azimuth}, {kBlockBottom, &m_blockBottom},
-                  {kAngleStep, &m_angleStep}};
+  } intEdits[] = {{IDC_DEPRESSION, &m_depression}, {IDC_AZIMUTH, &m_azimuth}, {IDC_BLOCK_BOTTOM, &m_blockBottom},
+                  {IDC_ANGLE_STEP, &m_angleStep}};
   for (const auto& edit : intEdits) {
     OnNotify(edit.id, EN_CHANGE, [this, id = edit.id, member = edit.member] { *member = Atoi(GetDlgItemText(id)); });
   }
-  OnNotify(kExaggeration, EN_CHANGE,
-           [this] { m_exaggeration = static_cast<float>(Atof(GetDlgItemText(kExaggeration))); });
-  OnClicked(kShowOnMap, [this] { OnShowOnMap(); });
+  OnNotify(IDC_EXAGGERATION, EN_CHANGE,
+           [this] { m_exaggeration = static_cast<float>(Atof(GetDlgItemText(IDC_EXAGGERATION))); });
+  OnClicked(IDC_SHOW_ON_MAP, [this] { OnShowOnMap(); });
 }
 
 void CViewPointDlg::DoDataExchange(CDataExchange* pDX) {
-  DDX_Text(pDX, kHighest, m_highest);
-  DDX_Text(pDX, kLowest, m_lowest);
-  DDX_Text(pDX, kBlockBottom, m_blockBottom);
-  DDX_Text(pDX, kAzimuth, m_azimuth);
-  DDX_Text(pDX, kDepression, m_depression);
-  DDX_Text(pDX, kAngleStep, m_angleStep);
+  DDX_Text(pDX, IDC_HIGHEST, m_highest);
+  DDX_Text(pDX, IDC_LOWEST, m_lowest);
+  DDX_Text(pDX, IDC_BLOCK_BOTTOM, m_blockBottom);
+  DDX_Text(pDX, IDC_AZIMUTH, m_azimuth);
+  DDX_Text(pDX, IDC_DEPRESSION, m_depression);
+  DDX_Text(pDX, IDC_ANGLE_STEP, m_angleStep);
   DDV_MinMaxInt(pDX, m_angleStep, 5, 30);
-  DDX_Text(pDX, kExaggeration, m_exaggeration);
-  DDX_Text(pDX, kDirection, m_direction);
+  DDX_Text(pDX, IDC_EXAGGERATION, m_exaggeration);
+  DDX_Text(pDX, IDC_DIRECTION, m_direction);
 }
 
 bool CViewPointDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  const int hiddenRadio = m_hiddenLines == 2    ? kHiddenType1
-                          : m_hiddenLines == 1  ? kHiddenType2
-                          : m_hiddenLines == -1 ? kNoHiddenLines
+  const int hiddenRadio = m_hiddenLines == 2    ? IDC_HIDDEN_TYPE1
+                          : m_hiddenLines == 1  ? IDC_HIDDEN_TYPE2
+                          : m_hiddenLines == -1 ? IDC_NO_HIDDEN_LINES
                                                 : 0;
-  CheckRadioButton(kHiddenType1, kNoHiddenLines, hiddenRadio);
+  CheckRadioButton(IDC_HIDDEN_TYPE1, IDC_NO_HIDDEN_LINES, hiddenRadio);
   int reliefRadio = 0;
   if (m_relief == 1) {
-    reliefRadio = kContours;
+    reliefRadio = IDC_CONTOURS;
   } else if (m_wireDirection == 0) {
-    reliefRadio = kWireFrame;
+    reliefRadio = IDC_WIRE_FRAME;
   } else if (m_wireDirection == 1) {
-    reliefRadio = kWireNorthSouth;
+    reliefRadio = IDC_WIRE_NORTH_SOUTH;
   } else if (m_wireDirection == 2) {
-    reliefRadio = kWireEastWest;
+    reliefRadio = IDC_WIRE_EAST_WEST;
   }
-  CheckRadioButton(kContours, kWireEastWest, reliefRadio);
-  CheckRadioButton(kNormalFrames, kCoarseFrames, m_frameInterval == 0 ? kNormalFrames : kCoarseFrames);
+  CheckRadioButton(IDC_CONTOURS, IDC_WIRE_EAST_WEST, reliefRadio);
+  CheckRadioButton(IDC_NORMAL_FRAMES, IDC_COARSE_FRAMES, m_frameInterval == 0 ? IDC_NORMAL_FRAMES : IDC_COARSE_FRAMES);
   return true;
 }
 

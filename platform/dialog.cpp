@@ -1,6 +1,8 @@
 #include "platform/dialog.h"
 
 #include <algorithm>
+#include <cassert>
+#include <cstdio>
 
 #include "platform/codepage.h"
 #include "platform/event_log.h"
@@ -73,7 +75,20 @@ bool CDialog::CreateControls(int templateId) {
   }
   m_created = true;
   m_invalid = true;
+  for (const auto& [key, handler] : m_handlers) Knows(key.first);
   return true;
+}
+
+bool CDialog::Knows(int id) {
+  const DialogTemplate* t = m_template ? m_template : FindDialogTemplate(m_templateId);
+  // Without a template there is no dialog to speak of: DoModal fails instead.
+  if (!t || t->Find(id)) return true;
+  if (UiBackend* backend = CurrentBackend()) backend->UnknownControl(*this, id);
+#ifndef NDEBUG
+  std::fprintf(stderr, "topodlg: dialog %d has no control %d\n", m_templateId, id);
+  assert(!"a dialog used a control identifier that its template does not have");
+#endif
+  return false;
 }
 
 int CDialog::DoModal() {
@@ -152,6 +167,7 @@ const CWnd* CDialog::FindControl(int id) const {
 
 CWnd* CDialog::GetDlgItem(int id) {
   if (CWnd* c = FindControl(id)) return c;
+  Knows(id);
   if (!m_detached) {
     ControlTemplate t;
     t.id = id;
@@ -161,6 +177,9 @@ CWnd* CDialog::GetDlgItem(int id) {
 }
 
 void CDialog::CheckRadioButton(int first, int last, int checkId) {
+  Knows(first);
+  Knows(last);
+  if (checkId != 0) Knows(checkId);
   for (auto& c : m_controls) {
     int id = c->GetDlgCtrlID();
     if (id >= first && id <= last && c->Kind() == ControlKind::Radio) c->SetCheck(id == checkId ? 1 : 0);
@@ -168,6 +187,8 @@ void CDialog::CheckRadioButton(int first, int last, int checkId) {
 }
 
 int CDialog::GetCheckedRadioButton(int first, int last) {
+  Knows(first);
+  Knows(last);
   for (auto& c : m_controls) {
     int id = c->GetDlgCtrlID();
     if (id >= first && id <= last && c->Kind() == ControlKind::Radio && c->GetCheck()) return id;
@@ -176,6 +197,7 @@ int CDialog::GetCheckedRadioButton(int first, int last) {
 }
 
 std::vector<CWnd*> CDialog::GroupOf(int id) {
+  Knows(id);
   // A group runs from a control with WS_GROUP to the next one.
   size_t start = 0;
   size_t index = m_controls.size();

@@ -40,8 +40,10 @@ class CDialog {
   bool UpdateData(bool saveAndValidate = true);
 
   // --- Controls -----------------------------------------------------------
-  // Never null: an identifier the template does not have gives a detached
-  // control, so a wrong identifier cannot crash the dialog.
+  // Never null. An identifier the template does not have is a mistake in the
+  // dialog: the backend reports it (the scripted user ends the call with a
+  // script error naming the dialog and the identifier) and a debug build stops;
+  // otherwise a detached control stands in, so the dialog cannot crash.
   CWnd* GetDlgItem(int id);
   const CWnd* FindControl(int id) const;
   CWnd* FindControl(int id);
@@ -51,7 +53,7 @@ class CDialog {
   void CheckDlgButton(int id, int state) { GetDlgItem(id)->SetCheck(state); }
   int IsDlgButtonChecked(int id) { return GetDlgItem(id)->GetCheck(); }
   // Checks `checkId` and clears every other radio button with an identifier
-  // from `first` to `last`.
+  // from `first` to `last` (`checkId` 0: none).
   void CheckRadioButton(int first, int last, int checkId);
   int GetCheckedRadioButton(int first, int last);
   // The radio buttons and other controls of the group that holds `id`.
@@ -81,9 +83,12 @@ class CDialog {
 
   // --- Message map ----------------------------------------------------------
   using Handler = std::function<void()>;
+  // A handler for a control the template lacks is refused when the dialog is
+  // created, as GetDlgItem refuses it.
   void OnNotify(int id, int code, Handler handler);
   void OnClicked(int id, Handler handler) { OnNotify(id, BN_CLICKED, std::move(handler)); }
-  // Several identifiers with one handler that takes the identifier.
+  // Several identifiers with one handler that takes the identifier; every
+  // identifier from `first` to `last` must be a control of the template.
   void OnClickedRange(int first, int last, std::function<void(int)> handler);
 
   // --- Used by backends -----------------------------------------------------
@@ -114,6 +119,9 @@ class CDialog {
 
  private:
   bool CreateControls(int templateId);
+  // Whether the template (loaded or not yet) has control `id`; reports the
+  // identifier when it has not.
+  bool Knows(int id);
   void SetInitialFocus();
   void RemovePage(CDialog* page);
 

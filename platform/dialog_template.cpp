@@ -156,6 +156,51 @@ int Number(const std::string& token) {
   return static_cast<int>(v);
 }
 
+bool IsName(const std::string& token) {
+  if (token.empty() || std::isdigit(static_cast<unsigned char>(token[0]))) return false;
+  for (char c : token) {
+    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') return false;
+  }
+  return true;
+}
+
+// The control names of one script: name -> (number, line of its #define).
+using Names = std::map<std::string, std::pair<int, int>>;
+
+// A control identifier: a number, IDOK, IDCANCEL, IDC_STATIC or a defined name.
+int Identifier(const std::string& token, const Names& names) {
+  if (token == "IDOK" || token == "IDCANCEL" || token == "IDC_STATIC" || !IsName(token)) return Number(token);
+  auto it = names.find(token);
+  if (it == names.end()) throw ParseError(token + " is not defined (define it with #define before DIALOGEX)");
+  return it->second.first;
+}
+
+// "#define NAME NUMBER": a control identifier, unique in name and in number.
+void Define(const std::string& rest, int lineNumber, Names& names, DialogTemplate& dlg) {
+  const size_t space = rest.find_first_of(" \t");
+  const std::string name = rest.substr(0, space);
+  const size_t valueAt = space == std::string::npos ? std::string::npos : rest.find_first_not_of(" \t", space);
+  const std::string value = valueAt == std::string::npos ? std::string() : rest.substr(valueAt);
+  if (!IsName(name) || value.empty() || value.find_first_of(" \t") != std::string::npos) {
+    throw ParseError("a definition is: #define NAME NUMBER");
+  }
+  if (name == "IDOK" || name == "IDCANCEL" || name == "IDC_STATIC") throw ParseError(name + " is predefined");
+  const int number = Number(value);
+  // Notifications carry the identifier in 16 bits.
+  if (number < 1 || number > 0xFFFF) throw ParseError(name + ": a control identifier is 1 to 65535, not " + value);
+  if (auto it = names.find(name); it != names.end()) {
+    throw ParseError(name + " is defined twice (first on line " + std::to_string(it->second.second) + ")");
+  }
+  for (const auto& [other, numberAndLine] : names) {
+    if (numberAndLine.first == number) {
+      throw ParseError(name + " and " + other + " (line " + std::to_string(numberAndLine.second) +
+                       ") have the same number " + std::to_string(number));
+    }
+  }
+  names.emplace(name, std::make_pair(number, lineNumber));
+  dlg.names.emplace_back(name, number);
+}
+
 // "A | B | NOT C" applied to the default bits.
 uint32_t StyleExpression(const std::string& text, uint32_t bits) {
   std::string word;
@@ -199,7 +244,7 @@ uint32_t StyleExpression(const std::string& text, uint32_t bits) {
   return bits;
 }
 
-ControlTemplate ParseControl(const std::string& keyword, const std::string& rest) {
+ControlTemplate ParseControl(const std::string& keyword, const std::string& rest, const Names& names) {
   std::vector<std::string> args = SplitArguments(rest);
   ControlTemplate c;
   size_t i = 0;
@@ -209,7 +254,7 @@ ControlTemplate ParseControl(const std::string& keyword, const std::string& rest
   };
   if (keyword == "CONTROL") {
     c.text = Text(next());
-    c.id = Number(next());
+    c.id = Identifier(next(), names);
     std::string cls = Text(next()).str();
     for (auto& ch : cls) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
     c.style = StyleExpression(next(), style::kVisible);
@@ -236,7 +281,7 @@ ControlTemplate ParseControl(const std::string& keyword, const std::string& rest
     const Statement& st = it->second;
     c.kind = st.kind;
     if (st.hasText) c.text = Text(next());
-    c.id = Number(next());
+    c.id = Identifier(next(), names);
     c.style = st.defaults | style::kVisible;
   }
   c.x = Number(next());
@@ -288,6 +333,7 @@ int DialogTemplate::DefaultCommand() const {
 
 std::optional<DialogTemplate> ParseDialogTemplate(std::string_view script, CString* error) {
   DialogTemplate dlg;
+  Names names;
   enum class Block { None, DialogHeader, Dialog, InitHeader, Init } block = Block::None;
   bool sawDialog = false;
   int lineNumber = 0;
@@ -315,13 +361,18 @@ std::optional<DialogTemplate> ParseDialogTemplate(std::string_view script, CStri
         continue;
       }
       if (block == Block::Dialog) {
-        dlg.controls.push_back(ParseControl(first, rest));
+        dlg.controls.push_back(ParseControl(first, rest, names));
         continue;
       }
       if (block == Block::Init) {
         auto args = SplitArguments(line);
         if (args.size() != 2) throw ParseError("an initial item is: id, \"text\"");
-        dlg.initItems.emplace_back(Number(args[0]), Text(args[1]));
+        dlg.initItems.emplace_back(Identifier(args[0], names), Text(args[1]));
+        continue;
+      }
+      if (first == "#define") {
+        if (block != Block::None || sawDialog) throw ParseError("names are defined before DIALOGEX");
+        Define(rest, lineNumber, names, dlg);
         continue;
       }
       // Headers: "140 DIALOGEX x, y, cx, cy", "140 DLGINIT", STYLE, CAPTION, FONT.

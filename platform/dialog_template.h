@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -84,6 +85,8 @@ struct DialogTemplate {
   std::vector<ControlTemplate> controls;  // in template (tab) order
   // Combo-box and list-box initialisation items: (control id, item) in order.
   std::vector<std::pair<int, CString>> initItems;
+  // The control names the script defines ("#define IDC_UPPER 1276"), in order.
+  std::vector<std::pair<std::string, int>> names;
 
   const ControlTemplate* Find(int id) const;
   // The control that Enter activates: a DEFPUSHBUTTON, else IDOK.
@@ -91,7 +94,10 @@ struct DialogTemplate {
 };
 
 // Parses one resource script (UTF-8 text). Returns nothing and fills `error`
-// with "line N: reason" when the script is malformed.
+// with "line N: reason" when the script is malformed. Before its DIALOGEX
+// statement a script may name control identifiers ("#define IDC_UPPER 1276");
+// controls and initial items then use the names. A name used but not defined,
+// a name defined twice and two names for one number are errors.
 std::optional<DialogTemplate> ParseDialogTemplate(std::string_view script, CString* error = nullptr);
 
 // The library's own template for a resource number (built in at compile time);

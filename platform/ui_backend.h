@@ -33,6 +33,9 @@ class UiBackend {
   virtual std::optional<CString> FileDialog(const FileDialogRequest& request) = 0;
   virtual std::optional<COLORREF> ColorDialog(COLORREF initial) = 0;
   virtual void Beep() {}
+  // The dialog's code asked for control `id`, which the dialog's template does
+  // not have: a mistake in the library. The scripted user fails the script.
+  virtual void UnknownControl(const CDialog&, int /*id*/) {}
   // A dialog (modal, or a tab page) was created / is being destroyed.
   virtual void DialogCreated(CDialog&) {}
   virtual void DialogDestroyed(CDialog&) {}

@@ -4,21 +4,16 @@
 #include "frame/shared_routines.h"
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/202.h"
 
 namespace topodlg {
+using namespace res202;
 namespace {
 
-enum Control : int {
-  kSchemeList = 1029,
-  kDeleteButton = 1032,
-  kEditButton = 1111,
-  kStatus = 1119,
-  kPreviewCheck = 1122,
-};
-
 // The swatch controls of C1..C13.
-constexpr std::array<int, kSwatchCount> kSwatchIds = {1017, 1018, 1019, 1020, 1021, 1022, 1023,
-                                                      1024, 1025, 1026, 1030, 1118, 1050};
+constexpr std::array<int, kSwatchCount> kSwatchIds = {
+    IDC_SWATCH_1, IDC_SWATCH_2, IDC_SWATCH_3,  IDC_SWATCH_4,  IDC_SWATCH_5,  IDC_SWATCH_6, IDC_SWATCH_7,
+    IDC_SWATCH_8, IDC_SWATCH_9, IDC_SWATCH_10, IDC_SWATCH_11, IDC_SWATCH_12, IDC_SWATCH_13};
 
 constexpr const char* kNewEntry = "新規登録";
 constexpr const char* kEditCaption = "編集";
@@ -45,11 +40,11 @@ constexpr CRect kSwatchFrame = {0, 0, 40, 16};
 }  // namespace
 
 CColorSchemeDlg::CColorSchemeDlg() : CDialog(kTemplateId) {
-  OnNotify(kSchemeList, CBN_SELCHANGE, [this] { OnSelectionChange(); });
+  OnNotify(IDC_SCHEME_LIST, CBN_SELCHANGE, [this] { OnSelectionChange(); });
   for (int k = 0; k < kSwatchCount; ++k) OnClicked(kSwatchIds[k], [this, k] { OnSwatch(k); });
-  OnClicked(kPreviewCheck, [this] { OnPreviewCheck(); });
-  OnClicked(kEditButton, [this] { OnEditButton(); });
-  OnClicked(kDeleteButton, [this] { OnDeleteButton(); });
+  OnClicked(IDC_PREVIEW, [this] { OnPreviewCheck(); });
+  OnClicked(IDC_EDIT, [this] { OnEditButton(); });
+  OnClicked(IDC_DELETE, [this] { OnDeleteButton(); });
 }
 
 // The buttons act on the current position: while it is the "新規登録"
@@ -91,7 +86,7 @@ void CColorSchemeDlg::StoreSchemes(const std::vector<SchemeEntry>& schemes) {
 // "新規登録" entry after them (not when it is filled again after a
 // registration, which leaves the entry's position as it was).
 void CColorSchemeDlg::FillList(bool withNewEntry) {
-  CComboBox* list = GetDlgItem(kSchemeList);
+  CComboBox* list = GetDlgItem(IDC_SCHEME_LIST);
   list->ResetContent();
   for (int i = 0; i < m_schemeCount; ++i) list->AddString(m_schemeNames[i]);
   if (withNewEntry) m_newEntryPosition = m_schemeCount < kMaxSchemes - 1 ? list->AddString(kNewEntry) : -1;
@@ -101,8 +96,8 @@ bool CColorSchemeDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   ReadIndex();
   FillList(true);
-  GetDlgItem(kSchemeList)->SetCurSel(m_currentPosition);
-  SetDlgItemText(kStatus, CString::Formatted(kCountStatus, m_schemeCount));
+  GetDlgItem(IDC_SCHEME_LIST)->SetCurSel(m_currentPosition);
+  SetDlgItemText(IDC_STATUS, CString::Formatted(kCountStatus, m_schemeCount));
   return true;
 }
 
@@ -122,13 +117,13 @@ void CColorSchemeDlg::ShowNewEntry() {
   for (int k = 0; k < kSwatchCount; ++k) {
     if (IsSchemeSwatch(k)) m_swatches[k] = m_newSchemeColours[k];
   }
-  SetDlgItemText(kEditButton, kNewEntry);
+  SetDlgItemText(IDC_EDIT, kNewEntry);
 }
 
 void CColorSchemeDlg::ClearPreview() {
   if (m_preview == 0) return;
   m_preview = 0;
-  CheckDlgButton(kPreviewCheck, 0);
+  CheckDlgButton(IDC_PREVIEW, 0);
 }
 
 // The scheme is read when the dialog is first shown, not before. Opening on the
@@ -167,14 +162,14 @@ void CColorSchemeDlg::OutlineSwatches(int framed) {
 }
 
 void CColorSchemeDlg::OnSelectionChange() {
-  m_currentPosition = GetDlgItem(kSchemeList)->GetCurSel();
+  m_currentPosition = GetDlgItem(IDC_SCHEME_LIST)->GetCurSel();
   ClearPreview();
   m_newEntrySelected = IsNewEntryPosition();
   if (m_newEntrySelected) {
     ShowNewEntry();
   } else {
     LoadScheme(m_currentPosition);
-    SetDlgItemText(kEditButton, kEditCaption);
+    SetDlgItemText(IDC_EDIT, kEditCaption);
   }
   Invalidate();
 }
@@ -197,19 +192,19 @@ void CColorSchemeDlg::OnSwatch(int swatch) {
     m_backgroundColour = chosen;
     m_changeState = ChangeState::None;
   }
-  SetDlgItemText(kEditButton, m_newEntrySelected ? kNewEntry : kUpdateCaption);
-  SetDlgItemText(kStatus, kBlackHint);
+  SetDlgItemText(IDC_EDIT, m_newEntrySelected ? kNewEntry : kUpdateCaption);
+  SetDlgItemText(IDC_STATUS, kBlackHint);
   Invalidate();
 }
 
 // The preview shows the colours the left-out (black) levels get on the map.
 void CColorSchemeDlg::OnPreviewCheck() {
   if (m_newEntrySelected) {
-    CheckDlgButton(kPreviewCheck, 0);
+    CheckDlgButton(IDC_PREVIEW, 0);
     return;
   }
   m_preview = m_preview == 0 ? 1 : 0;
-  CheckDlgButton(kPreviewCheck, m_preview);
+  CheckDlgButton(IDC_PREVIEW, m_preview);
   LoadScheme(m_currentPosition);
   Invalidate();
 }
@@ -241,7 +236,7 @@ void CColorSchemeDlg::UpdateScheme() {
 
 void CColorSchemeDlg::RegisterNewScheme() {
   if (Ask(kAskRegister) != IDOK) return;
-  const CString name = GetDlgItem(kSchemeList)->GetWindowText();
+  const CString name = GetDlgItem(IDC_SCHEME_LIST)->GetWindowText();
   // The name cannot change while the question is open: only Cancel leaves.
   while (name.IsEmpty() || name == kNewEntry) {
     if (Ask(kAskName) != IDOK) return;

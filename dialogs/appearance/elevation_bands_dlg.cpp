@@ -2,11 +2,11 @@
 
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/169.h"
 
 namespace topodlg {
+using namespace res169;
 namespace {
-
-constexpr int kAllButton = 1158;
 
 // The band buttons: the flags each one stands for, led by the last of them.
 constexpr struct {
@@ -14,8 +14,9 @@ constexpr struct {
   int first;
   int lead;
 } kBandButtons[] = {
-    {1159, 1, 1},   {1160, 2, 2},   {1161, 3, 3},   {1162, 4, 5},   {1163, 6, 11},  {1164, 12, 21},
-    {1165, 22, 31}, {1166, 32, 41}, {1167, 42, 51}, {1168, 52, 61}, {1169, 62, 71}, {1117, 72, 81},
+    {IDC_BELOW_0M, 1, 1},       {IDC_BELOW_50M, 2, 2},      {IDC_BELOW_100M, 3, 3},     {IDC_BELOW_200M, 4, 5},
+    {IDC_BELOW_500M, 6, 11},    {IDC_BELOW_1000M, 12, 21},  {IDC_BELOW_1500M, 22, 31},  {IDC_BELOW_2000M, 32, 41},
+    {IDC_BELOW_2500M, 42, 51},  {IDC_BELOW_3000M, 52, 61},  {IDC_BELOW_3500M, 62, 71},  {IDC_BELOW_4000M, 72, 81},
 };
 // Up to this lead flag a button sets its flag only from 0; above it, from any
 // value but 1.
@@ -24,7 +25,7 @@ constexpr int kLastLeadSetFromZero = 41;
 }  // namespace
 
 CElevationBandsDlg::CElevationBandsDlg() : CDialog(kTemplateId) {
-  OnClicked(kAllButton, [this] { OnAllElevations(); });
+  OnClicked(IDC_ALL_ELEVATIONS, [this] { OnAllElevations(); });
   for (int i = 0; i < static_cast<int>(std::size(kBandButtons)); ++i) OnClicked(kBandButtons[i].id, [this, i] { OnBandButton(i); });
 }
 
@@ -48,10 +49,10 @@ bool CElevationBandsDlg::OnInitDialog() {
 // button's toggle rule decides what the next click makes of it.
 void CElevationBandsDlg::ShowFlags() {
   if (m_flags[0] == 1) {
-    CheckDlgButton(kAllButton, 1);
+    CheckDlgButton(IDC_ALL_ELEVATIONS, 1);
     for (int i = 1; i < kFlagCount; ++i) m_flags[i] = 0;
   } else {
-    CheckDlgButton(kAllButton, 0);
+    CheckDlgButton(IDC_ALL_ELEVATIONS, 0);
     if (m_flags[1] == 0) m_flags[1] = 1;
   }
   for (const auto& button : kBandButtons) {

@@ -3,19 +3,11 @@
 #include "frame/spin_step.h"
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/186.h"
 
 namespace topodlg {
+using namespace res186;
 namespace {
-
-enum Control : int {
-  kColour = 1274,
-  kNoColour = 1275,
-  kUpper = 1276,
-  kHighest = 1277,
-  kLowest = 1278,
-  kUpperUp = 1279,
-  kUpperDown = 1091,
-};
 
 // Low ground (lowest point up to 200 m) moves in steps of 10 m, higher ground
 // in steps of 100 m.
@@ -34,10 +26,10 @@ CString NextToken(CString& rest) {
 }  // namespace
 
 CLowlandDlg::CLowlandDlg() : CDialog(kTemplateId) {
-  OnClicked(kColour, [this] { OnColour(); });
-  OnClicked(kNoColour, [this] { OnNoColour(); });
-  OnClicked(kUpperUp, [this] { OnUpperUp(); });
-  OnClicked(kUpperDown, [this] { OnUpperDown(); });
+  OnClicked(IDC_COLOUR, [this] { OnColour(); });
+  OnClicked(IDC_NO_COLOUR, [this] { OnNoColour(); });
+  OnClicked(IDC_UPPER_UP, [this] { OnUpperUp(); });
+  OnClicked(IDC_UPPER_DOWN, [this] { OnUpperDown(); });
 }
 
 void CLowlandDlg::SetArgument(const CString& text) {
@@ -49,14 +41,14 @@ void CLowlandDlg::SetArgument(const CString& text) {
 }
 
 void CLowlandDlg::DoDataExchange(CDataExchange* pDX) {
-  DDX_Text(pDX, kUpper, m_upper);
-  DDX_Text(pDX, kHighest, m_highest);
-  DDX_Text(pDX, kLowest, m_lowest);
+  DDX_Text(pDX, IDC_UPPER, m_upper);
+  DDX_Text(pDX, IDC_HIGHEST, m_highest);
+  DDX_Text(pDX, IDC_LOWEST, m_lowest);
 }
 
 bool CLowlandDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  CheckRadioButton(kColour, kNoColour, m_colourLowland == 1 ? kColour : kNoColour);
+  CheckRadioButton(IDC_COLOUR, IDC_NO_COLOUR, m_colourLowland == 1 ? IDC_COLOUR : IDC_NO_COLOUR);
   return true;
 }
 

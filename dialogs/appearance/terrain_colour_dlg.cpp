@@ -4,21 +4,11 @@
 #include "frame/spin_step.h"
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/187.h"
 
 namespace topodlg {
+using namespace res187;
 namespace {
-
-enum Control : int {
-  kSchemeBox = 1281,
-  kInterval = 1282,
-  kIntervalUp = 1283,
-  kIntervalDown = 1284,
-  kHighest = 1286,
-  kLowest = 1287,
-  kStatus = 1288,
-  kContour = 1289,
-  kMethodBox = 1469,
-};
 
 // The methods in list order with the host's codes.
 constexpr struct {
@@ -41,33 +31,33 @@ constexpr int kMinInterval = 80;
 }  // namespace
 
 CTerrainColourDlg::CTerrainColourDlg() : CDialog(kTemplateId) {
-  OnNotify(kSchemeBox, CBN_SELCHANGE, [this] { OnSchemeChange(); });
-  OnNotify(kMethodBox, CBN_SELCHANGE, [this] { OnMethodChange(); });
-  OnClicked(kIntervalUp, [this] { OnIntervalUp(); });
-  OnClicked(kIntervalDown, [this] { OnIntervalDown(); });
-  OnClicked(kContour, [this] { OnContourCheck(); });
+  OnNotify(IDC_SCHEME, CBN_SELCHANGE, [this] { OnSchemeChange(); });
+  OnNotify(IDC_METHOD, CBN_SELCHANGE, [this] { OnMethodChange(); });
+  OnClicked(IDC_INTERVAL_UP, [this] { OnIntervalUp(); });
+  OnClicked(IDC_INTERVAL_DOWN, [this] { OnIntervalDown(); });
+  OnClicked(IDC_CONTOUR, [this] { OnContourCheck(); });
 }
 
 void CTerrainColourDlg::DoDataExchange(CDataExchange* pDX) {
-  DDX_Text(pDX, kInterval, m_interval);
-  DDX_Text(pDX, kHighest, m_highest);
-  DDX_Text(pDX, kLowest, m_lowest);
+  DDX_Text(pDX, IDC_INTERVAL, m_interval);
+  DDX_Text(pDX, IDC_HIGHEST, m_highest);
+  DDX_Text(pDX, IDC_LOWEST, m_lowest);
 }
 
 bool CTerrainColourDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  CComboBox* schemes = GetDlgItem(kSchemeBox);
+  CComboBox* schemes = GetDlgItem(IDC_SCHEME);
   schemes->ResetContent();
   for (const CString& name : ReadSchemeNames(m_dataDir + kSchemeIndexName)) schemes->AddString(name);
   schemes->SetCurSel(m_schemePosition);
   FillMethods();
-  CheckDlgButton(kContour, m_contourLines != kContourOff);
+  CheckDlgButton(IDC_CONTOUR, m_contourLines != kContourOff);
   ShowSlowWarningIfNeeded();
   return true;
 }
 
 void CTerrainColourDlg::FillMethods() {
-  CComboBox* methods = GetDlgItem(kMethodBox);
+  CComboBox* methods = GetDlgItem(IDC_METHOD);
   if (m_reducedMode != 0) {
     for (int position : kReducedMethods) methods->AddString(kMethods[position].text);
     methods->SetCurSel(m_method);
@@ -79,11 +69,11 @@ void CTerrainColourDlg::FillMethods() {
     if (kMethods[position].code == m_method) selected = position;
   }
   methods->SetCurSel(selected);
-  if (m_method == kNoColouring && m_keepSchemeName == 0) SetDlgItemText(kSchemeBox, "");
+  if (m_method == kNoColouring && m_keepSchemeName == 0) SetDlgItemText(IDC_SCHEME, "");
 }
 
 void CTerrainColourDlg::ShowSlowWarningIfNeeded() {
-  if (m_method >= 6 && m_interval < kSlowBelowInterval) SetDlgItemText(kStatus, kSlowWarning);
+  if (m_method >= 6 && m_interval < kSlowBelowInterval) SetDlgItemText(IDC_STATUS, kSlowWarning);
 }
 
 // Coarser intervals need less detail; fine ones more, when the map is high
@@ -101,7 +91,7 @@ void CTerrainColourDlg::UpdateDetail(bool schemeChanged) {
   }
   if (m_detail > 1 && steps < 20) m_detail = 1;
   if (m_interval >= kSlowBelowInterval) {
-    SetDlgItemText(kStatus, "");
+    SetDlgItemText(IDC_STATUS, "");
   } else {
     ShowSlowWarningIfNeeded();
   }
@@ -109,14 +99,14 @@ void CTerrainColourDlg::UpdateDetail(bool schemeChanged) {
 }
 
 void CTerrainColourDlg::OnSchemeChange() {
-  CComboBox* schemes = GetDlgItem(kSchemeBox);
+  CComboBox* schemes = GetDlgItem(IDC_SCHEME);
   m_schemePosition = schemes->GetCurSel();
   m_gradation = schemes->GetLBText(m_schemePosition).Find(kGradationMark) >= 0 ? 1 : 0;
   UpdateDetail(true);
 }
 
 void CTerrainColourDlg::OnMethodChange() {
-  const int position = GetDlgItem(kMethodBox)->GetCurSel();
+  const int position = GetDlgItem(IDC_METHOD)->GetCurSel();
   if (m_reducedMode != 0) {
     m_method = position;
     return;
@@ -128,10 +118,10 @@ void CTerrainColourDlg::OnMethodChange() {
   if (m_method == kNoColouring) {
     // Without colouring the map shows its contour lines.
     m_contourLines = 1;
-    CheckDlgButton(kContour, 1);
-    if (m_keepSchemeName == 0) SetDlgItemText(kSchemeBox, "");
+    CheckDlgButton(IDC_CONTOUR, 1);
+    if (m_keepSchemeName == 0) SetDlgItemText(IDC_SCHEME, "");
   }
-  if (previous == kNoColouring && m_method != kNoColouring) GetDlgItem(kSchemeBox)->SetCurSel(m_schemePosition);
+  if (previous == kNoColouring && m_method != kNoColouring) GetDlgItem(IDC_SCHEME)->SetCurSel(m_schemePosition);
   ShowSlowWarningIfNeeded();
   UpdateData(false);
 }
@@ -154,7 +144,7 @@ void CTerrainColourDlg::OnContourCheck() {
   } else {
     m_contourLines = m_contourLines == kContourOff ? 1 : kContourOff;
   }
-  CheckDlgButton(kContour, m_contourLines != kContourOff);
+  CheckDlgButton(IDC_CONTOUR, m_contourLines != kContourOff);
 }
 
 CString CTerrainColourDlg::Result() const {

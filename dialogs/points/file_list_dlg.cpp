@@ -4,23 +4,18 @@
 #include "frame/shared_routines.h"
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/178.h"
 
 namespace topodlg {
+using namespace res178;
 namespace {
-
-enum Control : int {
-  kCount = 1186,
-  kRegister = 1184,
-  kEditList = 1185,
-  kFiles = 1335,
-};
 
 }  // namespace
 
 CFileListDlg::CFileListDlg() : CDialog(kTemplateId) {
-  OnNotify(kFiles, LBN_SELCHANGE, [this] { OnSelectRow(); });
-  OnClicked(kRegister, [this] { OnRegister(); });
-  OnClicked(kEditList, [this] { OnEditList(); });
+  OnNotify(IDC_FILES, LBN_SELCHANGE, [this] { OnSelectRow(); });
+  OnClicked(IDC_REGISTER, [this] { OnRegister(); });
+  OnClicked(IDC_EDIT_LIST, [this] { OnEditList(); });
 }
 
 // Also run again after a registration: the rows and the count are rebuilt
@@ -31,15 +26,15 @@ bool CFileListDlg::OnInitDialog() {
   m_listPath = FileListPath(kind, m_dataDirectory, m_group);
   if (const char* title = FileListTitle(kind)) SetWindowText(title);
 
-  CWnd* files = GetDlgItem(kFiles);
+  CWnd* files = GetDlgItem(IDC_FILES);
   files->ResetContent();
   for (const CString& entry : ReadFileListEntries(m_listPath)) files->AddString(entry);
-  SetDlgItemText(kCount, CString::Formatted("登録数=%d", files->GetCount()));
+  SetDlgItemText(IDC_COUNT, CString::Formatted("登録数=%d", files->GetCount()));
   return true;
 }
 
 void CFileListDlg::OnSelectRow() {
-  CWnd* files = GetDlgItem(kFiles);
+  CWnd* files = GetDlgItem(IDC_FILES);
   m_status = files->GetCurSel();
   m_chosenFile = files->GetLBText(m_status);
 }

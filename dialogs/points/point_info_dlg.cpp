@@ -7,27 +7,16 @@
 #include "frame/spin_step.h"
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/182.h"
 
 namespace topodlg {
+using namespace res182;
 namespace {
 
-enum Control : int {
-  kTagInterval = 1040,
-  kTagUp = 1041,
-  kTagDown = 1042,
-  kFileCombo = 1259,
-  kDisplay = 1260,
-  kEditList = 1261,
-  kFileList = 1270,
-  kClearAll = 1271,
-  kRemoveRow = 1272,
-  kFileCountText = 1273,
-  kLarge = 1330,
-  kSmall = 1331,
-  kFirstColourLabel = 1479,  // seven labels, one per visible row
-};
-
-constexpr int kVisibleRows = 7;
+// The labels beside the seven visible rows of the list.
+constexpr int kColourLabels[] = {IDC_ROW_COLOUR_1, IDC_ROW_COLOUR_2, IDC_ROW_COLOUR_3, IDC_ROW_COLOUR_4,
+                                 IDC_ROW_COLOUR_5, IDC_ROW_COLOUR_6, IDC_ROW_COLOUR_7};
+constexpr int kVisibleRows = static_cast<int>(std::size(kColourLabels));
 constexpr int kTagMin = 1, kTagMax = 30;
 const char* const kEndMarker = "999";
 
@@ -37,16 +26,16 @@ constexpr const char* kRowColours[10] = {"紫", "緑", "黄", "橙", "空", "緑
 }  // namespace
 
 CPointInfoDlg::CPointInfoDlg() : CDialog(kTemplateId) {
-  OnClicked(kDisplay, [this] { OnDisplayToggled(); });
-  OnNotify(kFileCombo, CBN_SELCHANGE, [this] { OnFileChosen(); });
-  OnClicked(kEditList, [this] { OnEditList(); });
-  OnNotify(kFileList, LBN_SELCHANGE, [this] { OnRowSelected(); });
-  OnClicked(kClearAll, [this] { OnClearAll(); });
-  OnClicked(kRemoveRow, [this] { OnRemoveRow(); });
-  OnClicked(kLarge, [this] { m_symbolSize = 1; });
-  OnClicked(kSmall, [this] { m_symbolSize = 0; });
-  OnClicked(kTagUp, [this] { OnTagInterval(+1); });
-  OnClicked(kTagDown, [this] { OnTagInterval(-1); });
+  OnClicked(IDC_DISPLAY, [this] { OnDisplayToggled(); });
+  OnNotify(IDC_FILE_COMBO, CBN_SELCHANGE, [this] { OnFileChosen(); });
+  OnClicked(IDC_EDIT_LIST, [this] { OnEditList(); });
+  OnNotify(IDC_FILE_LIST, LBN_SELCHANGE, [this] { OnRowSelected(); });
+  OnClicked(IDC_CLEAR_ALL, [this] { OnClearAll(); });
+  OnClicked(IDC_REMOVE_ROW, [this] { OnRemoveRow(); });
+  OnClicked(IDC_LARGE, [this] { m_symbolSize = 1; });
+  OnClicked(IDC_SMALL, [this] { m_symbolSize = 0; });
+  OnClicked(IDC_TAG_UP, [this] { OnTagInterval(+1); });
+  OnClicked(IDC_TAG_DOWN, [this] { OnTagInterval(-1); });
 }
 
 // A list the host passes with a count of 0 or less is not split: the entries
@@ -68,21 +57,21 @@ void CPointInfoDlg::SetFileList(const CString& packed) {
 }
 
 void CPointInfoDlg::DoDataExchange(CDataExchange* pDX) {
-  DDX_Text(pDX, kTagInterval, m_tagInterval);
+  DDX_Text(pDX, IDC_TAG_INTERVAL, m_tagInterval);
   DDV_MinMaxInt(pDX, m_tagInterval, kTagMin, kTagMax);
 }
 
 bool CPointInfoDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  CWnd* combo = GetDlgItem(kFileCombo);
+  CWnd* combo = GetDlgItem(IDC_FILE_COMBO);
   combo->ResetContent();
   for (const CString& line : ReadListToFirstEmptyLine(m_dataDirectory + "EXPLFILE.DAT", CommentLines::List)) {
     combo->AddString(line);
   }
-  CheckDlgButton(kDisplay, m_displayFlag == 1);
+  CheckDlgButton(IDC_DISPLAY, m_displayFlag == 1);
   if (m_displayFlag == 1) {
     combo->SetWindowText(m_currentFile);
-    CWnd* list = GetDlgItem(kFileList);
+    CWnd* list = GetDlgItem(IDC_FILE_LIST);
     list->ResetContent();
     for (const CString& file : m_files) {
       if (file == kEndMarker) break;
@@ -90,36 +79,36 @@ bool CPointInfoDlg::OnInitDialog() {
     }
     m_shownRows = list->GetCount();
     m_topRow = list->GetTopIndex();
-    SetDlgItemText(kFileCountText,
+    SetDlgItemText(IDC_FILE_COUNT_TEXT,
                    CString::Formatted(m_fileCount == 1 ? "( %2d file )" : "( %2d files)", m_fileCount));
     if (m_shownRows < 8) NameRowColours();
   }
-  CheckRadioButton(kLarge, kSmall, m_symbolSize != 0 ? kLarge : kSmall);
+  CheckRadioButton(IDC_LARGE, IDC_SMALL, m_symbolSize != 0 ? IDC_LARGE : IDC_SMALL);
   return true;
 }
 
 // The label beside visible row i names the colour of list row top + i.
 void CPointInfoDlg::NameRowColours() {
   for (int i = 0; i < m_shownRows && i < kListCapacity && m_files[i] != kEndMarker; ++i) {
-    if (i < kVisibleRows) SetDlgItemText(kFirstColourLabel + i, kRowColours[(m_topRow + i) % 10]);
+    if (i < kVisibleRows) SetDlgItemText(kColourLabels[i], kRowColours[(m_topRow + i) % 10]);
   }
 }
 
 void CPointInfoDlg::OnDisplayToggled() {
   if (m_displayFlag != 1) {
     m_displayFlag = 1;
-    GetDlgItem(kFileCombo)->SetWindowText(m_currentFile);
+    GetDlgItem(IDC_FILE_COMBO)->SetWindowText(m_currentFile);
   } else {
     m_displayFlag = 0;
   }
 }
 
 void CPointInfoDlg::OnFileChosen() {
-  CWnd* combo = GetDlgItem(kFileCombo);
+  CWnd* combo = GetDlgItem(IDC_FILE_COMBO);
   m_currentFile = combo->GetLBText(combo->GetCurSel());
   if (m_displayFlag == 0) {
     m_displayFlag = 1;
-    CheckDlgButton(kDisplay, 1);
+    CheckDlgButton(IDC_DISPLAY, 1);
   }
 }
 
@@ -132,14 +121,14 @@ void CPointInfoDlg::OnEditList() {
     m_files[0] = kEndMarker;
     m_fileCount = -1;
   } else if (m_displayFlag == 1) {
-    CheckDlgButton(kDisplay, 1);
-    GetDlgItem(kFileCombo)->SetWindowText(m_currentFile);
+    CheckDlgButton(IDC_DISPLAY, 1);
+    GetDlgItem(IDC_FILE_COMBO)->SetWindowText(m_currentFile);
   }
   OnInitDialog();
 }
 
 void CPointInfoDlg::OnRowSelected() {
-  CWnd* list = GetDlgItem(kFileList);
+  CWnd* list = GetDlgItem(IDC_FILE_LIST);
   m_selectedRow = list->GetCurSel();
   m_topRow = list->GetTopIndex();
   NameRowColours();
@@ -166,7 +155,7 @@ void CPointInfoDlg::OnRemoveRow() {
 
 void CPointInfoDlg::OnTagInterval(int step) {
   m_tagInterval = std::clamp(m_tagInterval + step, kTagMin, kTagMax);
-  SetDlgItemInt(kTagInterval, m_tagInterval);
+  SetDlgItemInt(IDC_TAG_INTERVAL, m_tagInterval);
 }
 
 CString CPointInfoDlg::Result() const {

@@ -2,23 +2,16 @@
 
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/184.h"
 
 namespace topodlg {
+using namespace res184;
 namespace {
-
-enum Control : int {
-  kTag = 1039,
-  kLatitude = 1236,
-  kLongitude = 1237,
-  kPlaceName = 1238,
-  kItem = 1239,
-  kFinish = 1240,
-};
 
 }  // namespace
 
 CPointRegistDlg::CPointRegistDlg() : CDialog(kTemplateId) {
-  OnClicked(kFinish, [this] {
+  OnClicked(IDC_FINISH, [this] {
     m_finish = 1;
     UpdateData(true);
     EndDialog(IDOK);
@@ -27,11 +20,11 @@ CPointRegistDlg::CPointRegistDlg() : CDialog(kTemplateId) {
 
 // Every field is free text: nothing is validated.
 void CPointRegistDlg::DoDataExchange(CDataExchange* pDX) {
-  DDX_Text(pDX, kPlaceName, m_placeName);
-  DDX_Text(pDX, kItem, m_item);
-  DDX_Text(pDX, kLatitude, m_latitude);
-  DDX_Text(pDX, kLongitude, m_longitude);
-  DDX_Text(pDX, kTag, m_tag);
+  DDX_Text(pDX, IDC_PLACE_NAME, m_placeName);
+  DDX_Text(pDX, IDC_ITEM, m_item);
+  DDX_Text(pDX, IDC_LATITUDE, m_latitude);
+  DDX_Text(pDX, IDC_LONGITUDE, m_longitude);
+  DDX_Text(pDX, IDC_TAG, m_tag);
 }
 
 CString CPointRegistDlg::Result() const {

@@ -6,30 +6,11 @@
 #include "frame/spin_step.h"
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/180.h"
 
 namespace topodlg {
+using namespace res180;
 namespace {
-
-enum Control : int {
-  kRegister = 1208,
-  kName = 1209,
-  kDatum = 1210,
-  kShowTrack = 1212,
-  kDate = 1213,
-  kStart = 1218,
-  kFormat = 1219,
-  kNumber = 1220,
-  kClearAll = 1235,
-  kCancelButton = 1244,
-  kRowCount = 1262,
-  kScaleDown = 1264,
-  kScaleUp = 1265,
-  kScaleInterval = 1266,
-  kShowScale = 1267,
-  kDisplayedList = 1268,
-  kFiles = 1269,
-  kGroups = 1364,
-};
 
 // At most this many items of the file combo box are searched for a file that
 // the file-list dialog chose.
@@ -39,19 +20,20 @@ constexpr int kNoMoreTracks = -1;
 }  // namespace
 
 CTrackSelectDlg::CTrackSelectDlg()
-    : CTrackFileDlg(kTemplateId, TrackDialogKind::Select, {kFiles, kName, kDatum, kDate, kStart, kFormat, kNumber}) {
+    : CTrackFileDlg(kTemplateId, TrackDialogKind::Select,
+                    {IDC_FILES, IDC_NAME, IDC_DATUM, IDC_DATE, IDC_START, IDC_FORMAT, IDC_NUMBER}) {
   m_displayedNumbers.fill(kNoMoreTracks);
-  OnNotify(kGroups, CBN_SELCHANGE, [this] { OnGroupChosen(); });
-  OnNotify(kFiles, CBN_SELCHANGE, [this] { OnFileChosen(); });
-  OnClicked(kShowTrack, [this] { OnShowToggled(); });
-  OnClicked(kRegister, [this] { OnRegister(); });
-  OnNotify(kDisplayedList, LBN_SELCHANGE, [this] { OnRowSelected(); });
-  OnNotify(kDisplayedList, LBN_DBLCLK, [this] { OnRowDoubleClicked(); });
-  OnClicked(kClearAll, [this] { OnClearAll(); });
-  OnClicked(kCancelButton, [this] { OnCancelButton(); });
-  OnClicked(kShowScale, [this] { OnScaleToggled(); });
-  OnClicked(kScaleUp, [this] { OnScaleUp(); });
-  OnClicked(kScaleDown, [this] { OnScaleDown(); });
+  OnNotify(IDC_GROUPS, CBN_SELCHANGE, [this] { OnGroupChosen(); });
+  OnNotify(IDC_FILES, CBN_SELCHANGE, [this] { OnFileChosen(); });
+  OnClicked(IDC_SHOW_TRACK, [this] { OnShowToggled(); });
+  OnClicked(IDC_REGISTER, [this] { OnRegister(); });
+  OnNotify(IDC_DISPLAYED_LIST, LBN_SELCHANGE, [this] { OnRowSelected(); });
+  OnNotify(IDC_DISPLAYED_LIST, LBN_DBLCLK, [this] { OnRowDoubleClicked(); });
+  OnClicked(IDC_CLEAR_ALL, [this] { OnClearAll(); });
+  OnClicked(IDC_CANCEL_BUTTON, [this] { OnCancelButton(); });
+  OnClicked(IDC_SHOW_SCALE, [this] { OnScaleToggled(); });
+  OnClicked(IDC_SCALE_UP, [this] { OnScaleUp(); });
+  OnClicked(IDC_SCALE_DOWN, [this] { OnScaleDown(); });
 }
 
 // Both lists travel as words each followed by one blank; the numbers decide how
@@ -80,32 +62,32 @@ bool CTrackSelectDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   if (m_group >= 0 && m_group <= 4) m_groupDigit = CString::Formatted("%d", m_group);
   if (m_initialised != 0) {
-    GetDlgItem(kGroups)->SetCurSel(m_group);
+    GetDlgItem(IDC_GROUPS)->SetCurSel(m_group);
   } else {
-    FillGroupNames(kGroups);
+    FillGroupNames(IDC_GROUPS);
     m_initialised = 1;
-    GetDlgItem(kGroups)->SetCurSel(m_group);
+    GetDlgItem(IDC_GROUPS)->SetCurSel(m_group);
     if (m_showFlag == 1) {
-      CheckDlgButton(kShowTrack, 1);
-      if (!m_currentPath.IsEmpty()) GetDlgItem(kFiles)->SetWindowText(m_currentPath);
+      CheckDlgButton(IDC_SHOW_TRACK, 1);
+      if (!m_currentPath.IsEmpty()) GetDlgItem(IDC_FILES)->SetWindowText(m_currentPath);
     }
     ShowDisplayedTracks();
     if (m_scaleFlag == 1) {
-      CheckDlgButton(kShowScale, 1);
-      SetDlgItemText(kScaleInterval, CString::Formatted("%2dkm", m_scaleInterval));
+      CheckDlgButton(IDC_SHOW_SCALE, 1);
+      SetDlgItemText(IDC_SCALE_INTERVAL, CString::Formatted("%2dkm", m_scaleInterval));
     }
   }
   int index = LoadTrackTable(m_group);
-  if (m_tableCount > 0) SetDlgItemText(kNumber, CString::Formatted("登録数=%d", m_tableCount));
+  if (m_tableCount > 0) SetDlgItemText(IDC_NUMBER, CString::Formatted("登録数=%d", m_tableCount));
   if (!m_currentPath.IsEmpty()) SummarizeTrackFile(index);
-  if (m_showFlag == 1 && !m_currentPath.IsEmpty()) GetDlgItem(kFiles)->SetWindowText(m_currentPath);
+  if (m_showFlag == 1 && !m_currentPath.IsEmpty()) GetDlgItem(IDC_FILES)->SetWindowText(m_currentPath);
   return true;
 }
 
 // Each shown entry becomes the current path in turn, so afterwards the current
 // path is that of the last shown track.
 void CTrackSelectDlg::ShowDisplayedTracks() {
-  CWnd* list = GetDlgItem(kDisplayedList);
+  CWnd* list = GetDlgItem(IDC_DISPLAYED_LIST);
   list->ResetContent();
   int i = 0;
   for (; i < kDisplayedCapacity; ++i) {
@@ -120,17 +102,17 @@ void CTrackSelectDlg::ShowDisplayedTracks() {
   }
   m_lastRow = i - 1;
   if (m_selectedRow >= 0) list->SetCurSel(m_selectedRow);
-  SetDlgItemText(kRowCount, CString::Formatted("   %d", m_lastRow + 1));
+  SetDlgItemText(IDC_ROW_COUNT, CString::Formatted("   %d", m_lastRow + 1));
 }
 
 void CTrackSelectDlg::OnGroupChosen() {
-  m_group = GetDlgItem(kGroups)->GetCurSel();
+  m_group = GetDlgItem(IDC_GROUPS)->GetCurSel();
   m_currentPath = "";
   OnInitDialog();
 }
 
 void CTrackSelectDlg::OnFileChosen() {
-  CWnd* files = GetDlgItem(kFiles);
+  CWnd* files = GetDlgItem(IDC_FILES);
   int index = files->GetCurSel();
   CString text = files->GetLBText(index);
   if (!text.IsEmpty()) {
@@ -141,7 +123,7 @@ void CTrackSelectDlg::OnFileChosen() {
   // Choosing a file that can be read switches the track on.
   if (!m_currentPath.IsEmpty() && m_showFlag == 0) {
     m_showFlag = 1;
-    CheckDlgButton(kShowTrack, 1);
+    CheckDlgButton(IDC_SHOW_TRACK, 1);
   }
 }
 
@@ -153,13 +135,13 @@ void CTrackSelectDlg::OnShowToggled() {
   m_showFlag = 1;
   if (m_currentPath.IsEmpty()) {
     m_selectedIndex = 0;
-    m_currentPath = GetDlgItem(kFiles)->GetLBText(0);
+    m_currentPath = GetDlgItem(IDC_FILES)->GetLBText(0);
     SummarizeTrackFile(0);
   }
   ShowCurrentPath();
 }
 
-void CTrackSelectDlg::ShowCurrentPath() { GetDlgItem(kFiles)->SetWindowText(m_currentPath); }
+void CTrackSelectDlg::ShowCurrentPath() { GetDlgItem(IDC_FILES)->SetWindowText(m_currentPath); }
 
 void CTrackSelectDlg::OnRegister() {
   FileListRun run = RunFileListDlg("GPS", m_currentPath, m_dataDirectory, m_editorPath, m_groupDigit);
@@ -172,16 +154,16 @@ void CTrackSelectDlg::OnRegister() {
     // The rows go with the numbers they stood for: a row left behind would
     // select a path whose track the host no longer shows. The selected row is
     // the host's and goes back to it unchanged.
-    GetDlgItem(kDisplayedList)->ResetContent();
+    GetDlgItem(IDC_DISPLAYED_LIST)->ResetContent();
     m_lastRow = -1;
-    SetDlgItemText(kRowCount, CString::Formatted("   %d", m_lastRow + 1));
-    CheckDlgButton(kShowTrack, 0);
+    SetDlgItemText(IDC_ROW_COUNT, CString::Formatted("   %d", m_lastRow + 1));
+    CheckDlgButton(IDC_SHOW_TRACK, 0);
     OnInitDialog();
     return;
   }
   if (!m_currentPath.IsEmpty()) ShowCurrentPath();
   OnInitDialog();
-  CWnd* files = GetDlgItem(kFiles);
+  CWnd* files = GetDlgItem(IDC_FILES);
   for (int i = 0; i < files->GetCount() && i < kRegisteredSearchLimit; ++i) {
     if (files->GetLBText(i) == m_currentPath) {
       m_selectedIndex = i;
@@ -193,18 +175,18 @@ void CTrackSelectDlg::OnRegister() {
 }
 
 void CTrackSelectDlg::OnRowSelected() {
-  int row = GetDlgItem(kDisplayedList)->GetCurSel();
+  int row = GetDlgItem(IDC_DISPLAYED_LIST)->GetCurSel();
   if (row < 0) return;
   m_currentPath = m_displayedPaths[row];
   ShowCurrentPath();
   m_selectedRow = row;
   SummarizeTrackFile(m_displayedNumbers[row]);
-  SetDlgItemText(kRowCount, CString::Formatted(" %d/%d", row + 1, m_lastRow + 1));
+  SetDlgItemText(IDC_ROW_COUNT, CString::Formatted(" %d/%d", row + 1, m_lastRow + 1));
 }
 
 // A double-click asks the host for the profile of that track.
 void CTrackSelectDlg::OnRowDoubleClicked() {
-  int row = GetDlgItem(kDisplayedList)->GetCurSel();
+  int row = GetDlgItem(IDC_DISPLAYED_LIST)->GetCurSel();
   if (row < 0) return;
   m_selectedRow = row;
   m_selectedIndex = m_displayedNumbers[row];
@@ -216,7 +198,7 @@ void CTrackSelectDlg::OnClearAll() {
   m_displayedNumbers.fill(kNoMoreTracks);
   m_selectedIndex = -1;
   m_showFlag = 0;
-  GetDlgItem(kDisplayedList)->ResetContent();
+  GetDlgItem(IDC_DISPLAYED_LIST)->ResetContent();
   EndDialog(IDOK);
 }
 
@@ -228,7 +210,7 @@ void CTrackSelectDlg::OnCancelButton() {
 void CTrackSelectDlg::OnScaleToggled() {
   if (m_scaleFlag == 0) {
     m_scaleFlag = 1;
-    SetDlgItemText(kScaleInterval, CString::Formatted("%2dkm", m_scaleInterval));
+    SetDlgItemText(IDC_SCALE_INTERVAL, CString::Formatted("%2dkm", m_scaleInterval));
   } else {
     m_scaleFlag = 0;
   }
@@ -237,7 +219,7 @@ void CTrackSelectDlg::OnScaleToggled() {
 // Steps of 1 km up to 10 km, of 5 km above.
 void CTrackSelectDlg::OnScaleUp() {
   m_scaleInterval = StepBy(m_scaleInterval, m_scaleInterval < 10 ? 1 : 5);
-  SetDlgItemText(kScaleInterval, CString::Formatted(" %2dkm", m_scaleInterval));
+  SetDlgItemText(IDC_SCALE_INTERVAL, CString::Formatted(" %2dkm", m_scaleInterval));
 }
 
 void CTrackSelectDlg::OnScaleDown() {
@@ -246,7 +228,7 @@ void CTrackSelectDlg::OnScaleDown() {
   } else {
     m_scaleInterval = std::max(StepBy(m_scaleInterval, -1), 1);
   }
-  SetDlgItemText(kScaleInterval, CString::Formatted("%2dkm", m_scaleInterval));
+  SetDlgItemText(IDC_SCALE_INTERVAL, CString::Formatted("%2dkm", m_scaleInterval));
 }
 
 CString CTrackSelectDlg::Result() const {

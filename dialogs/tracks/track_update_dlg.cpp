@@ -3,30 +3,17 @@
 #include "frame/shared_routines.h"
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/200.h"
 
 namespace topodlg {
+using namespace res200;
 namespace {
-
-enum Control : int {
-  kGroups = 1421,
-  kEditData = 1422,
-  kName = 1423,
-  kDate = 1424,
-  kStart = 1425,
-  kDatum = 1426,
-  kFormat = 1427,
-  kFiles = 1428,
-  kNumber = 1429,
-  kMesh250m = 1461,
-  kMesh50m = 1462,
-  kMesh1km = 1463,
-};
 
 // The mesh radio buttons and the word each one stands for.
 constexpr struct {
   int id;
   const char* mesh;
-} kMeshes[] = {{kMesh250m, "SEM"}, {kMesh50m, "MEM"}, {kMesh1km, "TEM"}};
+} kMeshes[] = {{IDC_MESH_250M, "SEM"}, {IDC_MESH_50M, "MEM"}, {IDC_MESH_1KM, "TEM"}};
 
 // The host splits the result at "|": an empty field is written as a
 // placeholder so that the fields after it keep their places.
@@ -35,10 +22,11 @@ CString OrPlaceholder(const CString& text, const char* placeholder) { return tex
 }  // namespace
 
 CTrackUpdateDlg::CTrackUpdateDlg()
-    : CTrackFileDlg(kTemplateId, TrackDialogKind::Update, {kFiles, kName, kDatum, kDate, kStart, kFormat, kNumber}) {
-  OnNotify(kGroups, CBN_SELCHANGE, [this] { OnGroupChosen(); });
-  OnNotify(kFiles, CBN_SELCHANGE, [this] { OnFileChosen(); });
-  OnClicked(kEditData, [this] { RunEditorAndWait(m_editorPath, m_currentPath); });
+    : CTrackFileDlg(kTemplateId, TrackDialogKind::Update,
+                    {IDC_FILES, IDC_NAME, IDC_DATUM, IDC_DATE, IDC_START, IDC_FORMAT, IDC_NUMBER}) {
+  OnNotify(IDC_GROUPS, CBN_SELCHANGE, [this] { OnGroupChosen(); });
+  OnNotify(IDC_FILES, CBN_SELCHANGE, [this] { OnFileChosen(); });
+  OnClicked(IDC_EDIT_DATA, [this] { RunEditorAndWait(m_editorPath, m_currentPath); });
   for (const auto& mesh : kMeshes) OnClicked(mesh.id, [this, word = mesh.mesh] { m_mesh = word; });
 }
 
@@ -50,13 +38,13 @@ bool CTrackUpdateDlg::OnInitDialog() {
   if (m_initialised == -1) {
     m_initialised = 1;
     if (m_group >= 0 && m_group <= 4) m_groupDigit = CString::Formatted("%d", m_group);
-    FillGroupNames(kGroups);
+    FillGroupNames(IDC_GROUPS);
   }
-  if (m_group != -1) GetDlgItem(kGroups)->SetCurSel(m_group);
+  if (m_group != -1) GetDlgItem(IDC_GROUPS)->SetCurSel(m_group);
 
   int index = LoadTrackTable(m_group);
-  if (m_tableCount > 0) SetDlgItemText(kNumber, CString::Formatted("登録数=%d", m_tableCount));
-  CWnd* files = GetDlgItem(kFiles);
+  if (m_tableCount > 0) SetDlgItemText(IDC_NUMBER, CString::Formatted("登録数=%d", m_tableCount));
+  CWnd* files = GetDlgItem(IDC_FILES);
   if (m_currentPath.IsEmpty() && files->GetCount() > 0) {
     m_selectedIndex = 0;
     m_currentPath = files->GetLBText(0);
@@ -71,20 +59,20 @@ bool CTrackUpdateDlg::OnInitDialog() {
   for (const auto& mesh : kMeshes) {
     if (m_mesh == mesh.mesh) checked = mesh.id;
   }
-  CheckRadioButton(kMesh250m, kMesh1km, checked);
+  CheckRadioButton(IDC_MESH_250M, IDC_MESH_1KM, checked);
   return true;
 }
 
 // The summary of the group shown before goes with it.
 void CTrackUpdateDlg::OnGroupChosen() {
-  m_group = GetDlgItem(kGroups)->GetCurSel();
+  m_group = GetDlgItem(IDC_GROUPS)->GetCurSel();
   m_currentPath = "";
   ClearSummary();
   OnInitDialog();
 }
 
 void CTrackUpdateDlg::OnFileChosen() {
-  CWnd* files = GetDlgItem(kFiles);
+  CWnd* files = GetDlgItem(IDC_FILES);
   int index = files->GetCurSel();
   CString text = files->GetLBText(index);
   if (text.IsEmpty()) return;

@@ -286,6 +286,12 @@ std::optional<CString> ScriptedUser::FileDialog(const FileDialogRequest& request
   return path;
 }
 
+// Reported at the action that led the library there (0: while the dialog opened).
+void ScriptedUser::UnknownControl(const CDialog& dialog, int id) {
+  throw ScriptError{m_lastLine, "the library asked dialog " + std::to_string(dialog.TemplateId()) + " for control " +
+                                    std::to_string(id) + ", which its template does not have"};
+}
+
 std::optional<COLORREF> ScriptedUser::ColorDialog(COLORREF) {
   const ScriptAction& action = Next("a colour picker is open");
   if (action.verb != "color") Fail(action, "a colour picker is open; the next action must be \"color\", not \"" + action.verb + "\"");

@@ -22,6 +22,7 @@ class ScriptedUser : public UiBackend {
   int MessageBox(const CString& text, unsigned type) override;
   std::optional<CString> FileDialog(const FileDialogRequest& request) override;
   std::optional<COLORREF> ColorDialog(COLORREF initial) override;
+  void UnknownControl(const CDialog& dialog, int id) override;
 
   // Renders the dialog the user sees to a PNG file; set by a build that has a
   // graphical backend. Returns an error text, or "" on success.
