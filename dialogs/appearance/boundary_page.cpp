@@ -1,48 +1,40 @@
 #include "dialogs/appearance/boundary_page.h"
+#include "resources/150.h"
 
 namespace topodlg {
-namespace {
+using namespace res150;
 
-enum Control : int {
-  kMunicipal = 1067,
-  kBlack = 1068,
-  kGrey = 1069,
-  kNamesWhenZoomed = 1073,
-  kEnclaveNames = 1074,
-  kSubprefecture = 1075,
-  kMergedNames = 1100,
-  kPrefecture = 1128,
-};
+namespace {
 
 struct TextRadio {
   int id;
   const char* text;
 };
-const TextRadio kPrefectureColours[] = {{1455, "RED"}, {1456, "BLUE"}, {1457, "ORNG"}};
+const TextRadio kPrefectureColours[] = {{IDC_PREF_RED, "RED"}, {IDC_PREF_BLUE, "BLUE"}, {IDC_PREF_ORANGE, "ORNG"}};
 
 }  // namespace
 
 CBoundaryPage::CBoundaryPage() : CDialog(kTemplateId) {
-  OnClicked(kPrefecture, [this] { OnPrefectureClicked(); });
-  OnClicked(kSubprefecture, [this] {
+  OnClicked(IDC_PREFECTURE, [this] { OnPrefectureClicked(); });
+  OnClicked(IDC_SUBPREFECTURE, [this] {
     m_subprefecture = m_subprefecture == 1 ? 0 : 1;
     ShowSubprefecture();
   });
-  OnClicked(kMunicipal, [this] { OnMunicipalClicked(); });
-  OnClicked(kNamesWhenZoomed, [this] {
+  OnClicked(IDC_MUNICIPAL, [this] { OnMunicipalClicked(); });
+  OnClicked(IDC_NAMES_WHEN_ZOOMED, [this] {
     m_namesWhenZoomed = m_namesWhenZoomed == 1 ? 0 : 1;
     ShowMunicipalNames();
   });
-  OnClicked(kEnclaveNames, [this] {
+  OnClicked(IDC_ENCLAVE_NAMES, [this] {
     m_enclaveNames = m_enclaveNames == 1 ? 0 : 1;
     ShowMunicipalNames();
   });
-  OnClicked(kMergedNames, [this] {
+  OnClicked(IDC_MERGED_NAMES, [this] {
     m_mergedNames = m_mergedNames == 0 ? 1 : 0;
     ShowMunicipalNames();
   });
-  OnClicked(kBlack, [this] { m_municipalColour = 10; });
-  OnClicked(kGrey, [this] { m_municipalColour = 11; });
+  OnClicked(IDC_BLACK, [this] { m_municipalColour = 10; });
+  OnClicked(IDC_GREY, [this] { m_municipalColour = 11; });
   for (const TextRadio& r : kPrefectureColours) OnClicked(r.id, [this, r] { m_prefectureColour = r.text; });
 }
 
@@ -71,11 +63,11 @@ void CBoundaryPage::Store(MapSpecSettings& s) const {
 
 bool CBoundaryPage::OnInitDialog() {
   CDialog::OnInitDialog();
-  CheckDlgButton(kPrefecture, m_prefecture == 1);
+  CheckDlgButton(IDC_PREFECTURE, m_prefecture == 1);
   ShowSubprefecture();
   if (m_municipalMarker.IsEmpty()) m_municipal = 0;
   ShowMunicipalNames();
-  CheckDlgButton(m_municipalColour == 10 ? kBlack : kGrey, 1);
+  CheckDlgButton(m_municipalColour == 10 ? IDC_BLACK : IDC_GREY, 1);
   for (const TextRadio& r : kPrefectureColours) {
     if (m_prefectureColour == r.text) CheckDlgButton(r.id, 1);
   }
@@ -86,25 +78,25 @@ bool CBoundaryPage::OnInitDialog() {
 // boundaries are off; its flag keeps its value.
 void CBoundaryPage::ShowSubprefecture() {
   const bool on = m_prefecture == 1;
-  SetDlgItemText(kSubprefecture, on ? "支庁界" : "");
-  CheckDlgButton(kSubprefecture, on && m_subprefecture == 1);
+  SetDlgItemText(IDC_SUBPREFECTURE, on ? "支庁界" : "");
+  CheckDlgButton(IDC_SUBPREFECTURE, on && m_subprefecture == 1);
 }
 
 // Likewise the three municipal-name boxes while municipal boundaries are off.
 void CBoundaryPage::ShowMunicipalNames() {
   const bool on = m_municipal == 1;
-  CheckDlgButton(kMunicipal, on);
-  SetDlgItemText(kNamesWhenZoomed, on ? "地図拡大時に市区町村名を表示" : "");
-  SetDlgItemText(kEnclaveNames, on ? "飛び地の市区町村名も表示" : "");
-  SetDlgItemText(kMergedNames, on ? "合併後の市区町村名を併記" : "");
-  CheckDlgButton(kNamesWhenZoomed, on && m_namesWhenZoomed == 1);
-  CheckDlgButton(kEnclaveNames, on && m_enclaveNames == 1);
-  CheckDlgButton(kMergedNames, on && m_mergedNames == 1);
+  CheckDlgButton(IDC_MUNICIPAL, on);
+  SetDlgItemText(IDC_NAMES_WHEN_ZOOMED, on ? "地図拡大時に市区町村名を表示" : "");
+  SetDlgItemText(IDC_ENCLAVE_NAMES, on ? "飛び地の市区町村名も表示" : "");
+  SetDlgItemText(IDC_MERGED_NAMES, on ? "合併後の市区町村名を併記" : "");
+  CheckDlgButton(IDC_NAMES_WHEN_ZOOMED, on && m_namesWhenZoomed == 1);
+  CheckDlgButton(IDC_ENCLAVE_NAMES, on && m_enclaveNames == 1);
+  CheckDlgButton(IDC_MERGED_NAMES, on && m_mergedNames == 1);
 }
 
 void CBoundaryPage::OnPrefectureClicked() {
   m_prefecture = m_prefecture == 1 ? 0 : 1;
-  CheckDlgButton(kPrefecture, m_prefecture);
+  CheckDlgButton(IDC_PREFECTURE, m_prefecture);
   ShowSubprefecture();
 }
 

@@ -1,20 +1,14 @@
 #include "dialogs/appearance/datum_page.h"
+#include "resources/136.h"
 
 namespace topodlg {
-namespace {
-
-enum Control : int {
-  kDatum = 1064,
-  kWorldFrame = 1066,
-};
-
-}  // namespace
+using namespace res136;
 
 CDatumPage::CDatumPage() : CDialog(kTemplateId) {
-  OnNotify(kDatum, CBN_SELCHANGE, [this] { OnDatumChosen(); });
-  OnClicked(kWorldFrame, [this] {
+  OnNotify(IDC_DATUM, CBN_SELCHANGE, [this] { OnDatumChosen(); });
+  OnClicked(IDC_WORLD_FRAME, [this] {
     m_worldFrame = m_worldFrame == 0 ? 1 : 0;
-    CheckDlgButton(kWorldFrame, m_worldFrame == 1);
+    CheckDlgButton(IDC_WORLD_FRAME, m_worldFrame == 1);
   });
 }
 
@@ -31,17 +25,17 @@ void CDatumPage::Store(MapSpecSettings& s) const {
 // A datum outside the list selects nothing and is returned as it came.
 bool CDatumPage::OnInitDialog() {
   CDialog::OnInitDialog();
-  GetDlgItem(kDatum)->SetCurSel(m_datum);
-  CheckDlgButton(kWorldFrame, m_worldFrame == 1);
+  GetDlgItem(IDC_DATUM)->SetCurSel(m_datum);
+  CheckDlgButton(IDC_WORLD_FRAME, m_worldFrame == 1);
   return true;
 }
 
 // The Tokyo datum shows the frame box cleared; the member keeps its value.
 void CDatumPage::OnDatumChosen() {
-  const int selected = GetDlgItem(kDatum)->GetCurSel();
+  const int selected = GetDlgItem(IDC_DATUM)->GetCurSel();
   if (selected < 0) return;
   m_datum = selected;
-  CheckDlgButton(kWorldFrame, m_datum == 1 && m_worldFrame == 1);
+  CheckDlgButton(IDC_WORLD_FRAME, m_datum == 1 && m_worldFrame == 1);
 }
 
 }  // namespace topodlg

@@ -1,25 +1,23 @@
 #include "dialogs/appearance/grid_page.h"
+#include "resources/205.h"
 
 namespace topodlg {
-namespace {
+using namespace res205;
 
-enum Control : int {
-  kSheetFrame = 1062,
-  kLatLon = 1063,
-};
+namespace {
 
 struct IntRadio {
   int id;
   int value;
 };
-const IntRadio kIntervals[] = {{1050, 1}, {1052, 5}, {1053, 10}};
+const IntRadio kIntervals[] = {{IDC_ONE_MINUTE, 1}, {IDC_FIVE_MINUTES, 5}, {IDC_TEN_MINUTES, 10}};
 
 struct TextRadio {
   int id;
   const char* text;
 };
-const TextRadio kColours[] = {{1054, "BLACK"}, {1055, "RED"}, {1056, "BLUE"}};
-const TextRadio kUnits[] = {{1059, "OFF"}, {1060, "ON"}};
+const TextRadio kColours[] = {{IDC_BLACK, "BLACK"}, {IDC_RED, "RED"}, {IDC_BLUE, "BLUE"}};
+const TextRadio kUnits[] = {{IDC_MINUTES, "OFF"}, {IDC_MESH, "ON"}};
 
 }  // namespace
 
@@ -27,8 +25,8 @@ CGridPage::CGridPage() : CDialog(kTemplateId) {
   for (const IntRadio& r : kIntervals) OnClicked(r.id, [this, r] { m_interval = r.value; });
   for (const TextRadio& r : kColours) OnClicked(r.id, [this, r] { m_colour = r.text; });
   for (const TextRadio& r : kUnits) OnClicked(r.id, [this, r] { m_unit = r.text; });
-  OnClicked(kLatLon, [this] { OnLatLonClicked(); });
-  OnClicked(kSheetFrame, [this] { OnSheetFrameClicked(); });
+  OnClicked(IDC_LAT_LON, [this] { OnLatLonClicked(); });
+  OnClicked(IDC_SHEET_FRAME, [this] { OnSheetFrameClicked(); });
 }
 
 void CGridPage::Load(const MapSpecSettings& s) {
@@ -58,8 +56,8 @@ bool CGridPage::OnInitDialog() {
 }
 
 void CGridPage::ShowLines() {
-  CheckDlgButton(kLatLon, m_latLonLockedOff != 1 && m_latLonLines == "ON");
-  CheckDlgButton(kSheetFrame, m_sheetFrame == "on");
+  CheckDlgButton(IDC_LAT_LON, m_latLonLockedOff != 1 && m_latLonLines == "ON");
+  CheckDlgButton(IDC_SHEET_FRAME, m_sheetFrame == "on");
 }
 
 // Latitude/longitude lines and the sheet frame exclude each other. Any text

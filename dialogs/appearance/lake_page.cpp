@@ -1,18 +1,10 @@
 #include "dialogs/appearance/lake_page.h"
+#include "resources/206.h"
 
 namespace topodlg {
-namespace {
+using namespace res206;
 
-enum Control : int {
-  kReservoirNames = 1271,
-  kReservoirs = 1272,
-  kLakeNames = 1273,
-  kFiveKm = 1274,
-  kOneKm = 1275,
-  kLakeElevation = 1285,
-  kReservoirElevation = 1286,
-  kLakes = 1367,
-};
+namespace {
 
 int Flipped(int flag) { return flag == 1 ? 0 : 1; }
 
@@ -21,20 +13,20 @@ int Flipped(int flag) { return flag == 1 ? 0 : 1; }
 // A name or elevation box follows its flag only while its parent (lakes or
 // reservoirs) is on; otherwise it stays clear and the flag keeps its value.
 CLakePage::CLakePage() : CDialog(kTemplateId) {
-  OnClicked(kLakes, [this] { m_lakes = Flipped(m_lakes); ShowBoxes(); });
-  OnClicked(kReservoirs, [this] { m_reservoirs = Flipped(m_reservoirs); ShowBoxes(); });
-  OnClicked(kLakeNames, [this] { if (m_lakes == 1) m_lakeNames = Flipped(m_lakeNames); ShowBoxes(); });
-  OnClicked(kLakeElevation, [this] { if (m_lakes == 1) m_lakeElevation = Flipped(m_lakeElevation); ShowBoxes(); });
-  OnClicked(kReservoirNames, [this] {
+  OnClicked(IDC_LAKES, [this] { m_lakes = Flipped(m_lakes); ShowBoxes(); });
+  OnClicked(IDC_RESERVOIRS, [this] { m_reservoirs = Flipped(m_reservoirs); ShowBoxes(); });
+  OnClicked(IDC_LAKE_NAMES, [this] { if (m_lakes == 1) m_lakeNames = Flipped(m_lakeNames); ShowBoxes(); });
+  OnClicked(IDC_LAKE_ELEVATION, [this] { if (m_lakes == 1) m_lakeElevation = Flipped(m_lakeElevation); ShowBoxes(); });
+  OnClicked(IDC_RESERVOIR_NAMES, [this] {
     if (m_reservoirs == 1) m_reservoirNames = Flipped(m_reservoirNames);
     ShowBoxes();
   });
-  OnClicked(kReservoirElevation, [this] {
+  OnClicked(IDC_RESERVOIR_ELEVATION, [this] {
     if (m_reservoirs == 1) m_reservoirElevation = Flipped(m_reservoirElevation);
     ShowBoxes();
   });
-  OnClicked(kFiveKm, [this] { m_reservoirLength = 0; });
-  OnClicked(kOneKm, [this] { m_reservoirLength = 1; });
+  OnClicked(IDC_FIVE_KM, [this] { m_reservoirLength = 0; });
+  OnClicked(IDC_ONE_KM, [this] { m_reservoirLength = 1; });
 }
 
 void CLakePage::Load(const MapSpecSettings& s) {
@@ -60,18 +52,18 @@ void CLakePage::Store(MapSpecSettings& s) const {
 bool CLakePage::OnInitDialog() {
   CDialog::OnInitDialog();
   ShowBoxes();
-  CheckDlgButton(m_reservoirLength == 0 ? kFiveKm : kOneKm, 1);
+  CheckDlgButton(m_reservoirLength == 0 ? IDC_FIVE_KM : IDC_ONE_KM, 1);
   return true;
 }
 
 void CLakePage::ShowBoxes() {
   const bool lakes = m_lakes == 1, reservoirs = m_reservoirs == 1;
-  CheckDlgButton(kLakes, lakes);
-  CheckDlgButton(kLakeNames, lakes && m_lakeNames == 1);
-  CheckDlgButton(kLakeElevation, lakes && m_lakeElevation == 1);
-  CheckDlgButton(kReservoirs, reservoirs);
-  CheckDlgButton(kReservoirNames, reservoirs && m_reservoirNames == 1);
-  CheckDlgButton(kReservoirElevation, reservoirs && m_reservoirElevation == 1);
+  CheckDlgButton(IDC_LAKES, lakes);
+  CheckDlgButton(IDC_LAKE_NAMES, lakes && m_lakeNames == 1);
+  CheckDlgButton(IDC_LAKE_ELEVATION, lakes && m_lakeElevation == 1);
+  CheckDlgButton(IDC_RESERVOIRS, reservoirs);
+  CheckDlgButton(IDC_RESERVOIR_NAMES, reservoirs && m_reservoirNames == 1);
+  CheckDlgButton(IDC_RESERVOIR_ELEVATION, reservoirs && m_reservoirElevation == 1);
 }
 
 }  // namespace topodlg

@@ -3,20 +3,13 @@
 #include "dialogs/appearance/keyword_history.h"
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/204.h"
+#include "resources/203.h"
 
 namespace topodlg {
-namespace {
+using namespace res203;
 
-enum Control : int {
-  kSheetNumber = 115,
-  kTitle = 117,
-  kLegend = 1048,
-  kTitleShown = 1049,
-  kScaleCompass = 1085,
-  kPointer = 1186,
-  kTabs = 1487,
-  kKeywordBox = 1307,  // on the style page
-};
+namespace {
 
 const char* const kTabLabels[CMapSpecDlg::kTabCount] = {" 地名 ", "地名仕様", "格子線", "行政界", "湖沼", "測地系"};
 
@@ -25,22 +18,22 @@ CString Switched(const CString& value, const char* on, const char* off) { return
 }  // namespace
 
 CMapSpecDlg::CMapSpecDlg() : CDialog(kTemplateId) {
-  OnClicked(kLegend, [this] { m_settings.legend = Switched(m_settings.legend, "ON", "OFF"); ShowSwitches(); });
-  OnClicked(kScaleCompass, [this] {
+  OnClicked(IDC_LEGEND, [this] { m_settings.legend = Switched(m_settings.legend, "ON", "OFF"); ShowSwitches(); });
+  OnClicked(IDC_SCALE_COMPASS, [this] {
     m_settings.scaleCompass = Switched(m_settings.scaleCompass, "on", "off");
     ShowSwitches();
   });
-  OnClicked(kPointer, [this] { m_settings.pointer = Switched(m_settings.pointer, "on", "off"); ShowSwitches(); });
-  OnClicked(kTitleShown, [this] {
+  OnClicked(IDC_POINTER, [this] { m_settings.pointer = Switched(m_settings.pointer, "on", "off"); ShowSwitches(); });
+  OnClicked(IDC_TITLE_SHOWN, [this] {
     m_settings.titleShown = m_settings.titleShown == 1 ? 0 : 1;
     ShowSwitches();
   });
-  OnNotify(kTabs, TCN_SELCHANGE, [this] { OnTabChanged(); });
+  OnNotify(IDC_TABS, TCN_SELCHANGE, [this] { OnTabChanged(); });
 }
 
 void CMapSpecDlg::DoDataExchange(CDataExchange* pDX) {
-  DDX_Text(pDX, kTitle, m_settings.mapTitle);
-  DDX_Text(pDX, kSheetNumber, m_settings.sheetNumber);
+  DDX_Text(pDX, IDC_TITLE, m_settings.mapTitle);
+  DDX_Text(pDX, IDC_SHEET_NUMBER, m_settings.sheetNumber);
 }
 
 CDialog* CMapSpecDlg::PageAt(int tab) {
@@ -50,10 +43,10 @@ CDialog* CMapSpecDlg::PageAt(int tab) {
 }
 
 void CMapSpecDlg::ShowSwitches() {
-  CheckDlgButton(kLegend, m_settings.legend == "ON");
-  CheckDlgButton(kScaleCompass, m_settings.scaleCompass == "on");
-  CheckDlgButton(kPointer, m_settings.pointer == "on");
-  CheckDlgButton(kTitleShown, m_settings.titleShown == 1);
+  CheckDlgButton(IDC_LEGEND, m_settings.legend == "ON");
+  CheckDlgButton(IDC_SCALE_COMPASS, m_settings.scaleCompass == "on");
+  CheckDlgButton(IDC_POINTER, m_settings.pointer == "on");
+  CheckDlgButton(IDC_TITLE_SHOWN, m_settings.titleShown == 1);
 }
 
 // The pages get their copies and are made once, hidden, inside the tab
@@ -61,7 +54,7 @@ void CMapSpecDlg::ShowSwitches() {
 // six selects no tab and shows no page until the user picks one.
 bool CMapSpecDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  CTabCtrl* tabs = GetDlgItem(kTabs);
+  CTabCtrl* tabs = GetDlgItem(IDC_TABS);
   tabs->DeleteAllItems();
   for (int i = 0; i < kTabCount; ++i) tabs->InsertItem(i, kTabLabels[i]);
   tabs->SetCurSel(m_settings.currentTab);
@@ -82,7 +75,7 @@ bool CMapSpecDlg::OnInitDialog() {
 
 void CMapSpecDlg::OnTabChanged() {
   if (CDialog* old = PageAt(m_settings.currentTab)) old->ShowWindow(SW_HIDE);
-  m_settings.currentTab = GetDlgItem(kTabs)->GetCurSel();
+  m_settings.currentTab = GetDlgItem(IDC_TABS)->GetCurSel();
   if (CDialog* page = PageAt(m_settings.currentTab)) page->ShowWindow(SW_SHOW);
 }
 
@@ -90,7 +83,7 @@ void CMapSpecDlg::OnTabChanged() {
 // box loses the focus then).
 void CMapSpecDlg::OnOK() {
   auto [focusOwner, focusId] = Focus();
-  if (focusOwner == &m_stylePage && focusId == kKeywordBox) m_stylePage.TakeKeyword();
+  if (focusOwner == &m_stylePage && focusId == res204::IDC_KEYWORD) m_stylePage.TakeKeyword();
   m_placeNamePage.Store(m_settings);
   m_stylePage.Store(m_settings);
   m_gridPage.Store(m_settings);

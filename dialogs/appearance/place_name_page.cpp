@@ -3,47 +3,34 @@
 #include "dialogs/appearance/place_name_label.h"
 #include "dialogs/points/file_list.h"
 #include "platform/text_file.h"
+#include "resources/207.h"
 
 namespace topodlg {
-namespace {
+using namespace res207;
 
-enum Control : int {
-  kShow = 214,
-  kWholeArea = 216,
-  kRegional = 219,
-  kFontDown = 1012,
-  kFontSize = 1014,
-  kFontUp = 1015,
-  kDisplayCount = 1031,
-  kStatus = 1045,
-  kPopup = 1291,
-  kFiles = 1332,
-  kOpaque = 1465,
-  kTransparent = 1466,
-  kPrintTransparent = 1467,
-};
+namespace {
 
 struct Background {
   int id;
   const char* text;
 };
 const Background kBackgrounds[] = {
-    {kOpaque, "OPAQUE"}, {kTransparent, "TRANSPARENT"}, {kPrintTransparent, "PRT_TRANSPARENT"}};
+    {IDC_OPAQUE, "OPAQUE"}, {IDC_TRANSPARENT, "TRANSPARENT"}, {IDC_PRINT_TRANSPARENT, "PRT_TRANSPARENT"}};
 
 constexpr int kSmallestFont = 8, kLargestFont = 14;
 
 }  // namespace
 
 CPlaceNamePage::CPlaceNamePage() : CDialog(kTemplateId) {
-  OnClicked(kFontUp, [this] { OnFontStep(+1); });
-  OnClicked(kFontDown, [this] { OnFontStep(-1); });
-  OnNotify(kDisplayCount, CBN_SELCHANGE, [this] { m_displayCount = GetDlgItem(kDisplayCount)->GetCurSel(); });
-  OnClicked(kShow, [this] { OnShowClicked(); });
+  OnClicked(IDC_FONT_UP, [this] { OnFontStep(+1); });
+  OnClicked(IDC_FONT_DOWN, [this] { OnFontStep(-1); });
+  OnNotify(IDC_DISPLAY_COUNT, CBN_SELCHANGE, [this] { m_displayCount = GetDlgItem(IDC_DISPLAY_COUNT)->GetCurSel(); });
+  OnClicked(IDC_SHOW, [this] { OnShowClicked(); });
   for (const Background& b : kBackgrounds) OnClicked(b.id, [this, b] { m_textBackground = b.text; });
-  OnClicked(kPopup, [this] { OnPopupClicked(); });
-  OnClicked(kWholeArea, [this] { OnFileKindClicked(false); });
-  OnClicked(kRegional, [this] { OnFileKindClicked(true); });
-  OnNotify(kFiles, CBN_SELCHANGE, [this] { OnFileChosen(); });
+  OnClicked(IDC_POPUP, [this] { OnPopupClicked(); });
+  OnClicked(IDC_WHOLE_AREA, [this] { OnFileKindClicked(false); });
+  OnClicked(IDC_REGIONAL, [this] { OnFileKindClicked(true); });
+  OnNotify(IDC_FILES, CBN_SELCHANGE, [this] { OnFileChosen(); });
 }
 
 void CPlaceNamePage::Load(const MapSpecSettings& s) {
@@ -84,22 +71,22 @@ void CPlaceNamePage::ShowStatus(const char* blackText) {
   } else {
     status = m_itemColour == 2 ? "地名：黒色、都市名：青色、駅名：赤色で表示" : blackText;
   }
-  SetDlgItemText(kStatus, status);
+  SetDlgItemText(IDC_STATUS, status);
 }
 
 bool CPlaceNamePage::OnInitDialog() {
   CDialog::OnInitDialog();
   ShowStatus("地名：黒色で表示");
-  CheckDlgButton(kShow, m_showPlaceNames == 1 && !(WideAreaMap() && m_wideArea == 1));
+  CheckDlgButton(IDC_SHOW, m_showPlaceNames == 1 && !(WideAreaMap() && m_wideArea == 1));
   if (m_displayCount < 0) m_displayCount = 0;
-  GetDlgItem(kDisplayCount)->SetCurSel(m_displayCount);
-  SetDlgItemInt(kFontSize, m_fontSize);
+  GetDlgItem(IDC_DISPLAY_COUNT)->SetCurSel(m_displayCount);
+  SetDlgItemInt(IDC_FONT_SIZE, m_fontSize);
   for (const Background& b : kBackgrounds) {
     if (m_textBackground == b.text) CheckDlgButton(b.id, 1);
   }
 
   // The whole-area place-name files, up to the first empty line.
-  CComboBox* files = GetDlgItem(kFiles);
+  CComboBox* files = GetDlgItem(IDC_FILES);
   files->ResetContent();
   for (const CString& line : ReadListToFirstEmptyLine(m_dataDirectory + "PNTFILE.dat", CommentLines::List)) {
     files->AddString(line);
@@ -127,13 +114,13 @@ bool CPlaceNamePage::OnInitDialog() {
     default: break;
   }
   ShowFileChoices();
-  CheckDlgButton(kPopup, m_popup == 1);
+  CheckDlgButton(IDC_POPUP, m_popup == 1);
   return true;
 }
 
 void CPlaceNamePage::ShowFileChoices() {
-  CheckDlgButton(kWholeArea, m_wholeArea == 1);
-  CheckDlgButton(kRegional, m_regional == 1);
+  CheckDlgButton(IDC_WHOLE_AREA, m_wholeArea == 1);
+  CheckDlgButton(IDC_REGIONAL, m_regional == 1);
 }
 
 // Up from 12 goes straight to 14; down never passes 8.
@@ -145,7 +132,7 @@ void CPlaceNamePage::OnFontStep(int step) {
     if (m_fontSize > kSmallestFont) --m_fontSize;
     if (m_fontSize <= kSmallestFont) m_fontSize = kSmallestFont;
   }
-  SetDlgItemInt(kFontSize, m_fontSize);
+  SetDlgItemInt(IDC_FONT_SIZE, m_fontSize);
 }
 
 // Wide-area block maps show no place names.
@@ -155,12 +142,12 @@ void CPlaceNamePage::OnShowClicked() {
   } else {
     m_showPlaceNames = m_showPlaceNames == 1 ? 0 : 1;
   }
-  CheckDlgButton(kShow, m_showPlaceNames == 1);
+  CheckDlgButton(IDC_SHOW, m_showPlaceNames == 1);
 }
 
 void CPlaceNamePage::OnPopupClicked() {
   m_popup = m_popup == 1 ? 0 : 1;
-  CheckDlgButton(kPopup, m_popup);
+  CheckDlgButton(IDC_POPUP, m_popup);
   ShowStatus("地点：黒色で表示");
 }
 
@@ -173,7 +160,7 @@ void CPlaceNamePage::OnFileKindClicked(bool regional) {
     m_regional = m_regional == 1 ? 0 : 1;
   }
   if (m_wholeArea != 1 && m_regional != 1) m_wholeArea = 1;
-  CComboBox* files = GetDlgItem(kFiles);
+  CComboBox* files = GetDlgItem(IDC_FILES);
   if (m_regional != 1) {
     m_fileMode = 1;
     m_placeNameFile = files->GetWindowText();
@@ -189,7 +176,7 @@ void CPlaceNamePage::OnFileKindClicked(bool regional) {
 }
 
 void CPlaceNamePage::OnFileChosen() {
-  CComboBox* files = GetDlgItem(kFiles);
+  CComboBox* files = GetDlgItem(IDC_FILES);
   const int index = files->GetCurSel();
   if (index >= 0) m_placeNameFile = files->GetLBText(index);
 }

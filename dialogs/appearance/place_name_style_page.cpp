@@ -1,18 +1,17 @@
 #include "dialogs/appearance/place_name_style_page.h"
 
 #include "dialogs/appearance/keyword_history.h"
+#include "resources/204.h"
 
 namespace topodlg {
-namespace {
+using namespace res204;
 
-enum Control : int {
-  kKeyword = 1307,
-  kAllKinds = 1378,
-};
+namespace {
 
 // The kind toggles, kinds 1 to 10: sea, lake, island, mountain, valley,
 // river, city/town/station, bay, cape, no nameless places.
-constexpr int kKindIds[kPlaceKindCount] = {1158, 1159, 1160, 1157, 1161, 1162, 1379, 1164, 1165, 1380};
+constexpr int kKindIds[kPlaceKindCount] = {IDC_SEA, IDC_LAKE, IDC_ISLAND, IDC_MOUNTAIN, IDC_VALLEY, IDC_RIVER,
+                                               IDC_CITY, IDC_BAY, IDC_CAPE, IDC_NO_NAMELESS};
 constexpr int kCityKind = 6;  // index of "市･町･駅"
 
 struct RadioValue {
@@ -21,22 +20,22 @@ struct RadioValue {
   int value;
 };
 const RadioValue kRadios[] = {
-    {1381, &CPlaceNameStylePage::m_symbolColour, 1},  {1382, &CPlaceNameStylePage::m_symbolColour, 2},
-    {1383, &CPlaceNameStylePage::m_symbolColour, 3},  {1384, &CPlaceNameStylePage::m_itemsPerPoint, 1},
-    {1385, &CPlaceNameStylePage::m_itemsPerPoint, 2}, {1386, &CPlaceNameStylePage::m_itemsPerPoint, 3},
-    {1387, &CPlaceNameStylePage::m_itemPosition, 1},  {1388, &CPlaceNameStylePage::m_itemPosition, 2},
-    {1389, &CPlaceNameStylePage::m_itemPosition, 3},  {1390, &CPlaceNameStylePage::m_itemColour, 1},
-    {1391, &CPlaceNameStylePage::m_itemColour, 2},
+    {IDC_SYMBOL_BLACK, &CPlaceNameStylePage::m_symbolColour, 1},  {IDC_SYMBOL_RED, &CPlaceNameStylePage::m_symbolColour, 2},
+    {IDC_SYMBOL_ELEVATION, &CPlaceNameStylePage::m_symbolColour, 3},  {IDC_ITEM_NAME, &CPlaceNameStylePage::m_itemsPerPoint, 1},
+    {IDC_ITEM_ELEVATION, &CPlaceNameStylePage::m_itemsPerPoint, 2}, {IDC_ITEM_BOTH, &CPlaceNameStylePage::m_itemsPerPoint, 3},
+    {IDC_RIGHT, &CPlaceNameStylePage::m_itemPosition, 1},  {IDC_ABOVE, &CPlaceNameStylePage::m_itemPosition, 2},
+    {IDC_BELOW, &CPlaceNameStylePage::m_itemPosition, 3},  {IDC_ITEM_BLACK, &CPlaceNameStylePage::m_itemColour, 1},
+    {IDC_ITEM_THREE, &CPlaceNameStylePage::m_itemColour, 2},
 };
 
 }  // namespace
 
 CPlaceNameStylePage::CPlaceNameStylePage() : CDialog(kTemplateId) {
   for (const RadioValue& r : kRadios) OnClicked(r.id, [this, r] { this->*r.member = r.value; });
-  OnClicked(kAllKinds, [this] { OnAllKinds(); });
+  OnClicked(IDC_ALL_KINDS, [this] { OnAllKinds(); });
   for (int k = 0; k < kPlaceKindCount; ++k) OnClicked(kKindIds[k], [this, k] { OnKind(k); });
-  OnNotify(kKeyword, CBN_SELCHANGE, [this] { OnKeywordChosen(); });
-  OnNotify(kKeyword, CBN_KILLFOCUS, [this] { TakeKeyword(); });
+  OnNotify(IDC_KEYWORD, CBN_SELCHANGE, [this] { OnKeywordChosen(); });
+  OnNotify(IDC_KEYWORD, CBN_KILLFOCUS, [this] { TakeKeyword(); });
 }
 
 void CPlaceNameStylePage::Load(const MapSpecSettings& s) {
@@ -67,7 +66,7 @@ bool CPlaceNameStylePage::OnInitDialog() {
   for (const RadioValue& r : kRadios) {
     if (this->*r.member == r.value) CheckDlgButton(r.id, 1);
   }
-  CComboBox* box = GetDlgItem(kKeyword);
+  CComboBox* box = GetDlgItem(IDC_KEYWORD);
   box->ResetContent();
   m_keywordList = ReadKeywordList(KeywordHistoryPath(m_dataDirectory));
   for (const CString& line : m_keywordList) box->AddString(line);
@@ -76,7 +75,7 @@ bool CPlaceNameStylePage::OnInitDialog() {
 }
 
 void CPlaceNameStylePage::ShowKinds() {
-  CheckDlgButton(kAllKinds, m_allKinds == 1);
+  CheckDlgButton(IDC_ALL_KINDS, m_allKinds == 1);
   for (int k = 0; k < kPlaceKindCount; ++k) CheckDlgButton(kKindIds[k], m_allKinds != 1 && m_kinds[k] == 1);
 }
 
@@ -111,11 +110,11 @@ void CPlaceNameStylePage::OnKind(int kind) {
 }
 
 void CPlaceNameStylePage::OnKeywordChosen() {
-  CComboBox* box = GetDlgItem(kKeyword);
+  CComboBox* box = GetDlgItem(IDC_KEYWORD);
   const int index = box->GetCurSel();
   if (index >= 0) m_keyword = box->GetLBText(index);
 }
 
-void CPlaceNameStylePage::TakeKeyword() { m_keyword = GetDlgItem(kKeyword)->GetWindowText(); }
+void CPlaceNameStylePage::TakeKeyword() { m_keyword = GetDlgItem(IDC_KEYWORD)->GetWindowText(); }
 
 }  // namespace topodlg

@@ -2,38 +2,30 @@
 
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/177.h"
 
 namespace topodlg {
-namespace {
+using namespace res177;
 
-enum Control : int {
-  kLatitude = 1220,
-  kLongitude = 1221,
-  kMeshCode = 1222,
-  kRegionName = 1223,
-  kSheetCount = 1231,
-  kSheets = 1232,
-  kOneSheetRadio = 1234,
-  kNineSheetsRadio = 1235,
-};
+namespace {
 
 struct RegionButton {
   int id;
   const char* region;
 };
 const RegionButton kRegionButtons[] = {
-    {1224, "全国"},     {1225, "北海道"},   {1226, "東北"},     {1227, "関東信越"},
-    {1228, "近畿中部"}, {1229, "中国四国"}, {1230, "九州沖縄"},
+    {IDC_ALL_JAPAN, "全国"},     {IDC_HOKKAIDO, "北海道"},   {IDC_TOHOKU, "東北"},     {IDC_KANTO_SHINETSU, "関東信越"},
+    {IDC_KINKI_CHUBU, "近畿中部"}, {IDC_CHUGOKU_SHIKOKU, "中国四国"}, {IDC_KYUSHU_OKINAWA, "九州沖縄"},
 };
 
 }  // namespace
 
 CSheetSelectDlg::CSheetSelectDlg() : CDialog(kTemplateId) {
   for (const RegionButton& b : kRegionButtons) OnClicked(b.id, [this, b] { OnRegion(b.region); });
-  OnClicked(kOneSheetRadio, [this] { m_sheetMode = kOneSheet; });
-  OnClicked(kNineSheetsRadio, [this] { m_sheetMode = kNineSheets; });
-  OnNotify(kSheets, CBN_SELCHANGE, [this] { OnSheetChosen(); });
-  OnNotify(kSheets, CBN_DBLCLK, [this] { OnSheetChosen(); });
+  OnClicked(IDC_ONE_SHEET_RADIO, [this] { m_sheetMode = kOneSheet; });
+  OnClicked(IDC_NINE_SHEETS_RADIO, [this] { m_sheetMode = kNineSheets; });
+  OnNotify(IDC_SHEETS, CBN_SELCHANGE, [this] { OnSheetChosen(); });
+  OnNotify(IDC_SHEETS, CBN_DBLCLK, [this] { OnSheetChosen(); });
 }
 
 bool CSheetSelectDlg::OnInitDialog() {
@@ -50,10 +42,10 @@ void CSheetSelectDlg::OnRegion(const char* region) {
 // Lists the sheets of the region and shows the current sheet's position when
 // the list has it. An unknown region keeps the bounds it had.
 void CSheetSelectDlg::ListSheets() {
-  CheckRadioButton(kOneSheetRadio, kNineSheetsRadio, m_sheetMode == kOneSheet ? kOneSheetRadio : kNineSheetsRadio);
+  CheckRadioButton(IDC_ONE_SHEET_RADIO, IDC_NINE_SHEETS_RADIO, m_sheetMode == kOneSheet ? IDC_ONE_SHEET_RADIO : IDC_NINE_SHEETS_RADIO);
   RegionBoundsOf(m_region, m_bounds);
-  SetDlgItemText(kRegionName, m_region);
-  CComboBox* sheets = GetDlgItem(kSheets);
+  SetDlgItemText(IDC_REGION_NAME, m_region);
+  CComboBox* sheets = GetDlgItem(IDC_SHEETS);
   sheets->ResetContent();
   m_lineCount = 0;
   const CString* current = nullptr;
@@ -63,19 +55,19 @@ void CSheetSelectDlg::ListSheets() {
     ++m_lineCount;
     if (!current && !m_sheetName.IsEmpty() && line.Find(m_sheetName) >= 0) current = &line;
   }
-  SetDlgItemText(kSheetCount, CString::Formatted("図幅数=%d", m_lineCount));
+  SetDlgItemText(IDC_SHEET_COUNT, CString::Formatted("図幅数=%d", m_lineCount));
   if (m_sheetName.IsEmpty()) return;
   sheets->SetWindowText(m_sheetName);
   const int index = sheets->FindStringExact(-1, m_sheetName);
   if (index >= 0 && current) {
     sheets->SetCurSel(index);
-    SetDlgItemText(kLatitude, " " + LatitudeOf(*current));
-    SetDlgItemText(kLongitude, LongitudeOf(*current));
+    SetDlgItemText(IDC_LATITUDE, " " + LatitudeOf(*current));
+    SetDlgItemText(IDC_LONGITUDE, LongitudeOf(*current));
   }
 }
 
 void CSheetSelectDlg::OnSheetChosen() {
-  CComboBox* sheets = GetDlgItem(kSheets);
+  CComboBox* sheets = GetDlgItem(IDC_SHEETS);
   const int index = sheets->GetCurSel();
   if (index < 0) return;
   SheetChoice choice;
@@ -83,9 +75,9 @@ void CSheetSelectDlg::OnSheetChosen() {
   m_selectedLine = choice.line;
   m_sheetName = choice.name;
   m_meshCode = choice.meshCode;
-  SetDlgItemText(kLatitude, " " + choice.latitude);
-  SetDlgItemText(kLongitude, choice.longitude);
-  SetDlgItemText(kMeshCode, choice.meshCode);
+  SetDlgItemText(IDC_LATITUDE, " " + choice.latitude);
+  SetDlgItemText(IDC_LONGITUDE, choice.longitude);
+  SetDlgItemText(IDC_MESH_CODE, choice.meshCode);
 }
 
 CString CSheetSelectDlg::Result() const { return CString::Formatted("%d|", m_sheetMode) + m_sheetName + "|" + m_region; }

@@ -2,39 +2,12 @@
 
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/143.h"
 
 namespace topodlg {
-namespace {
+using namespace res143;
 
-enum Control : int {
-  kSymbolBlack = 121,
-  kSymbolRed = 122,
-  kItemName = 130,
-  kItemHeight = 131,
-  kItemBoth = 132,
-  kRight = 133,
-  kAbove = 134,
-  kBelow = 135,
-  kPointer = 142,
-  kItemBlack = 147,
-  kItemThree = 148,
-  kPlaceNamesBox = 214,
-  kDisplayCountBox = 1032,
-  kWhiteGround = 1043,
-  kTransparent = 1044,
-  kDatumBox = 1065,
-  kMunicipalBox = 1070,
-  kMunicipalBlack = 1071,
-  kMunicipalGrey = 1072,
-  kSubprefectureBox = 1076,
-  kPrefectureBox = 1186,
-  kAspectBox = 1199,
-  kSymbolsOnlyBox = 1308,
-  kPrefRed = 1309,
-  kPrefOrange = 1310,
-  kPrefBlue = 1311,
-  kLakesBox = 1468,
-};
+namespace {
 
 using Opt = CWhiteMapSpecDlg::Option;
 
@@ -44,12 +17,12 @@ struct RadioValue {
   int value;
 };
 const RadioValue kRadios[] = {
-    {kItemName, Opt::kItems, 1},          {kItemHeight, Opt::kItems, 2},        {kItemBoth, Opt::kItems, 3},
-    {kRight, Opt::kItemPosition, 1},      {kAbove, Opt::kItemPosition, 2},      {kBelow, Opt::kItemPosition, 3},
-    {kSymbolBlack, Opt::kSymbolColour, 1}, {kSymbolRed, Opt::kSymbolColour, 2},
-    {kItemBlack, Opt::kItemColour, 1},    {kItemThree, Opt::kItemColour, 2},
-    {kWhiteGround, Opt::kTextBackground, 0}, {kTransparent, Opt::kTextBackground, 1},
-    {kMunicipalBlack, Opt::kMunicipalColour, 10}, {kMunicipalGrey, Opt::kMunicipalColour, 11},
+    {IDC_ITEM_NAME, Opt::kItems, 1},          {IDC_ITEM_HEIGHT, Opt::kItems, 2},        {IDC_ITEM_BOTH, Opt::kItems, 3},
+    {IDC_RIGHT, Opt::kItemPosition, 1},      {IDC_ABOVE, Opt::kItemPosition, 2},      {IDC_BELOW, Opt::kItemPosition, 3},
+    {IDC_SYMBOL_BLACK, Opt::kSymbolColour, 1}, {IDC_SYMBOL_RED, Opt::kSymbolColour, 2},
+    {IDC_ITEM_BLACK, Opt::kItemColour, 1},    {IDC_ITEM_THREE, Opt::kItemColour, 2},
+    {IDC_WHITE_GROUND, Opt::kTextBackground, 0}, {IDC_TRANSPARENT, Opt::kTextBackground, 1},
+    {IDC_MUNICIPAL_BLACK, Opt::kMunicipalColour, 10}, {IDC_MUNICIPAL_GREY, Opt::kMunicipalColour, 11},
 };
 
 struct FlagBox {
@@ -58,15 +31,15 @@ struct FlagBox {
 };
 // Check boxes that only flip their option.
 const FlagBox kFlagBoxes[] = {
-    {kPlaceNamesBox, Opt::kPlaceNames}, {kAspectBox, Opt::kLatitudeAspect}, {kLakesBox, Opt::kLakes},
-    {kSymbolsOnlyBox, Opt::kSymbolsOnly}, {kSubprefectureBox, Opt::kSubprefectureBoundaries},
+    {IDC_PLACE_NAMES_BOX, Opt::kPlaceNames}, {IDC_ASPECT_BOX, Opt::kLatitudeAspect}, {IDC_LAKES_BOX, Opt::kLakes},
+    {IDC_SYMBOLS_ONLY_BOX, Opt::kSymbolsOnly}, {IDC_SUBPREFECTURE_BOX, Opt::kSubprefectureBoundaries},
 };
 
 struct ColourRadio {
   int id;
   const char* text;
 };
-const ColourRadio kPrefectureColours[] = {{kPrefRed, "RED"}, {kPrefOrange, "ORNG"}, {kPrefBlue, "BLUE"}};
+const ColourRadio kPrefectureColours[] = {{IDC_PREF_RED, "RED"}, {IDC_PREF_ORANGE, "ORNG"}, {IDC_PREF_BLUE, "BLUE"}};
 
 const char kSubprefectureCaption[] = "北海道 支庁界";
 
@@ -76,15 +49,15 @@ CWhiteMapSpecDlg::CWhiteMapSpecDlg() : CDialog(kTemplateId) {
   for (const RadioValue& r : kRadios) OnClicked(r.id, [this, r] { m_options[r.option] = r.value; });
   for (const FlagBox& f : kFlagBoxes) OnClicked(f.id, [this, f] { Flip(f.id, f.option); });
   for (const ColourRadio& c : kPrefectureColours) OnClicked(c.id, [this, c] { m_prefectureColour = c.text; });
-  OnClicked(kPointer, [this] {
+  OnClicked(IDC_POINTER, [this] {
     m_pointer = m_pointer == "on" ? "off" : "on";
-    CheckDlgButton(kPointer, m_pointer == "on");
+    CheckDlgButton(IDC_POINTER, m_pointer == "on");
   });
-  OnClicked(kPrefectureBox, [this] { OnPrefectureClicked(); });
-  OnClicked(kMunicipalBox, [this] { OnMunicipalClicked(); });
-  OnNotify(kDisplayCountBox, CBN_SELCHANGE,
-           [this] { m_options[kDisplayCount] = GetDlgItem(kDisplayCountBox)->GetCurSel(); });
-  OnNotify(kDatumBox, CBN_SELCHANGE, [this] { m_options[kDatum] = GetDlgItem(kDatumBox)->GetCurSel(); });
+  OnClicked(IDC_PREFECTURE_BOX, [this] { OnPrefectureClicked(); });
+  OnClicked(IDC_MUNICIPAL_BOX, [this] { OnMunicipalClicked(); });
+  OnNotify(IDC_DISPLAY_COUNT_BOX, CBN_SELCHANGE,
+           [this] { m_options[kDisplayCount] = GetDlgItem(IDC_DISPLAY_COUNT_BOX)->GetCurSel(); });
+  OnNotify(IDC_DATUM_BOX, CBN_SELCHANGE, [this] { m_options[kDatum] = GetDlgItem(IDC_DATUM_BOX)->GetCurSel(); });
 }
 
 void CWhiteMapSpecDlg::SetOptions(const CString& text) {
@@ -108,11 +81,11 @@ bool CWhiteMapSpecDlg::OnInitDialog() {
     if (m_options[r.option] == r.value) CheckDlgButton(r.id, 1);
   }
   for (const FlagBox& f : kFlagBoxes) CheckDlgButton(f.id, m_options[f.option] == 1);
-  CheckDlgButton(kMunicipalBox, m_options[kMunicipalBoundaries] == 1);
-  GetDlgItem(kDisplayCountBox)->SetCurSel(m_options[kDisplayCount]);
-  GetDlgItem(kDatumBox)->SetCurSel(m_options[kDatum]);
-  CheckDlgButton(kPointer, m_pointer == "on");
-  CheckDlgButton(kPrefectureBox, m_options[kPrefectureBoundaries] == 1);
+  CheckDlgButton(IDC_MUNICIPAL_BOX, m_options[kMunicipalBoundaries] == 1);
+  GetDlgItem(IDC_DISPLAY_COUNT_BOX)->SetCurSel(m_options[kDisplayCount]);
+  GetDlgItem(IDC_DATUM_BOX)->SetCurSel(m_options[kDatum]);
+  CheckDlgButton(IDC_POINTER, m_pointer == "on");
+  CheckDlgButton(IDC_PREFECTURE_BOX, m_options[kPrefectureBoundaries] == 1);
   ShowSubprefectureBox();
   for (const ColourRadio& c : kPrefectureColours) {
     if (m_prefectureColour == c.text) CheckDlgButton(c.id, 1);
@@ -125,20 +98,20 @@ bool CWhiteMapSpecDlg::OnInitDialog() {
 void CWhiteMapSpecDlg::Flip(int id, int option) {
   m_options[option] = m_options[option] == 1 ? 0 : 1;
   CheckDlgButton(id, m_options[option]);
-  if (id == kSubprefectureBox) ShowSubprefectureBox();
+  if (id == IDC_SUBPREFECTURE_BOX) ShowSubprefectureBox();
 }
 
 // The Hokkaido box shows no text and no tick while prefecture boundaries are
 // off (its flag keeps its value).
 void CWhiteMapSpecDlg::ShowSubprefectureBox() {
   const bool prefecture = m_options[kPrefectureBoundaries] == 1;
-  SetDlgItemText(kSubprefectureBox, prefecture ? kSubprefectureCaption : "");
-  CheckDlgButton(kSubprefectureBox, prefecture && m_options[kSubprefectureBoundaries] == 1);
+  SetDlgItemText(IDC_SUBPREFECTURE_BOX, prefecture ? kSubprefectureCaption : "");
+  CheckDlgButton(IDC_SUBPREFECTURE_BOX, prefecture && m_options[kSubprefectureBoundaries] == 1);
 }
 
 void CWhiteMapSpecDlg::OnPrefectureClicked() {
   m_options[kPrefectureBoundaries] = m_options[kPrefectureBoundaries] == 1 ? 0 : 1;
-  CheckDlgButton(kPrefectureBox, m_options[kPrefectureBoundaries]);
+  CheckDlgButton(IDC_PREFECTURE_BOX, m_options[kPrefectureBoundaries]);
   ShowSubprefectureBox();
 }
 
@@ -148,7 +121,7 @@ void CWhiteMapSpecDlg::OnMunicipalClicked() {
   } else {
     m_options[kMunicipalBoundaries] = m_options[kMunicipalBoundaries] == 1 ? 0 : 1;
   }
-  CheckDlgButton(kMunicipalBox, m_options[kMunicipalBoundaries]);
+  CheckDlgButton(IDC_MUNICIPAL_BOX, m_options[kMunicipalBoundaries]);
 }
 
 CString CWhiteMapSpecDlg::Result() const {

@@ -3,26 +3,17 @@
 #include "frame/shared_routines.h"
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/222.h"
 
 namespace topodlg {
-namespace {
-
-enum Control : int {
-  kTargetNames = 1000,
-  kProportional = 1001,
-  kGroups = 1403,
-  kEditTargets = 1404,
-  kShow = 1405,
-};
-
-}  // namespace
+using namespace res222;
 
 CDistBearingDlg::CDistBearingDlg() : CDialog(kTemplateId) {
-  OnNotify(kGroups, CBN_SELCHANGE, [this] { OnGroupChosen(); });
-  OnClicked(kShow, [this] { OnShowClicked(); });
-  OnClicked(kTargetNames, [this] { OnTargetNamesClicked(); });
-  OnClicked(kProportional, [this] { OnProportionalClicked(); });
-  OnClicked(kEditTargets, [this] { RunEditorAndWait(m_editor, m_targetFile); });
+  OnNotify(IDC_GROUPS, CBN_SELCHANGE, [this] { OnGroupChosen(); });
+  OnClicked(IDC_SHOW, [this] { OnShowClicked(); });
+  OnClicked(IDC_TARGET_NAMES, [this] { OnTargetNamesClicked(); });
+  OnClicked(IDC_PROPORTIONAL, [this] { OnProportionalClicked(); });
+  OnClicked(IDC_EDIT_TARGETS, [this] { RunEditorAndWait(m_editor, m_targetFile); });
 }
 
 CString CDistBearingDlg::TargetFile(const CString& dataDirectory, int group) {
@@ -35,10 +26,10 @@ CString CDistBearingDlg::TargetFile(const CString& dataDirectory, int group) {
 bool CDistBearingDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   if (m_show == 0) m_show = 1;
-  CheckDlgButton(kShow, m_show == 1 ? 1 : 0);
-  CheckDlgButton(kTargetNames, m_targetNames == 1 ? 1 : 0);
-  CheckDlgButton(kProportional, m_proportional == 1 ? 1 : 0);
-  CComboBox* groups = GetDlgItem(kGroups);
+  CheckDlgButton(IDC_SHOW, m_show == 1 ? 1 : 0);
+  CheckDlgButton(IDC_TARGET_NAMES, m_targetNames == 1 ? 1 : 0);
+  CheckDlgButton(IDC_PROPORTIONAL, m_proportional == 1 ? 1 : 0);
+  CComboBox* groups = GetDlgItem(IDC_GROUPS);
   groups->ResetContent();
   for (const CString& name : m_groupNames) {
     if (name.IsEmpty()) break;
@@ -50,7 +41,7 @@ bool CDistBearingDlg::OnInitDialog() {
 }
 
 void CDistBearingDlg::OnGroupChosen() {
-  const int selected = GetDlgItem(kGroups)->GetCurSel();
+  const int selected = GetDlgItem(IDC_GROUPS)->GetCurSel();
   if (selected < 0) return;
   m_group = selected;
   m_targetFile = TargetFile(m_dataDirectory, m_group);
@@ -59,17 +50,17 @@ void CDistBearingDlg::OnGroupChosen() {
 // Each box shows the flag it toggles, whatever value the host passed.
 void CDistBearingDlg::OnShowClicked() {
   m_show = m_show == 0 ? 1 : 0;
-  CheckDlgButton(kShow, m_show);
+  CheckDlgButton(IDC_SHOW, m_show);
 }
 
 void CDistBearingDlg::OnTargetNamesClicked() {
   m_targetNames = m_targetNames == 0 ? 1 : 0;
-  CheckDlgButton(kTargetNames, m_targetNames);
+  CheckDlgButton(IDC_TARGET_NAMES, m_targetNames);
 }
 
 void CDistBearingDlg::OnProportionalClicked() {
   m_proportional = m_proportional == 1 ? 0 : 1;
-  CheckDlgButton(kProportional, m_proportional);
+  CheckDlgButton(IDC_PROPORTIONAL, m_proportional);
 }
 
 CString CDistBearingDlg::Result() const {

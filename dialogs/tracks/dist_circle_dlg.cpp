@@ -2,45 +2,34 @@
 
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/224.h"
 
 namespace topodlg {
-namespace {
-
-enum Control : int {
-  kInterval = 1409,
-  kStart = 1410,
-  kEnd = 1411,
-  kShow = 1412,
-  kBlack = 1413,
-  kRed = 1414,
-  kBlue = 1415,
-};
-
-}  // namespace
+using namespace res224;
 
 CDistCircleDlg::CDistCircleDlg() : CDialog(kTemplateId) {
-  OnClicked(kShow, [this] { OnShowClicked(); });
-  OnClicked(kBlack, [this] { m_lineColour = 0; });
-  OnClicked(kRed, [this] { m_lineColour = 1; });
-  OnClicked(kBlue, [this] { m_lineColour = 2; });
+  OnClicked(IDC_SHOW, [this] { OnShowClicked(); });
+  OnClicked(IDC_BLACK, [this] { m_lineColour = 0; });
+  OnClicked(IDC_RED, [this] { m_lineColour = 1; });
+  OnClicked(IDC_BLUE, [this] { m_lineColour = 2; });
 }
 
 // The texts stand in the edit fields exactly as the host passed them: an
 // item is selected only when it is equal to the text, so "5" never turns into
 // the "50" that merely begins with it.
 void CDistCircleDlg::DoDataExchange(CDataExchange* pDX) {
-  DDX_CBStringExact(pDX, kInterval, m_interval);
-  DDX_CBStringExact(pDX, kStart, m_start);
-  DDX_CBStringExact(pDX, kEnd, m_end);
+  DDX_CBStringExact(pDX, IDC_INTERVAL, m_interval);
+  DDX_CBStringExact(pDX, IDC_START, m_start);
+  DDX_CBStringExact(pDX, IDC_END, m_end);
 }
 
 // Opening the dialog switches the circles on.
 bool CDistCircleDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   if (m_show == 0) m_show = 1;
-  CheckDlgButton(kShow, m_show == 1 ? 1 : 0);
-  const int radio[] = {kBlack, kRed, kBlue};
-  if (m_lineColour >= 0 && m_lineColour <= 2) CheckRadioButton(kBlack, kBlue, radio[m_lineColour]);
+  CheckDlgButton(IDC_SHOW, m_show == 1 ? 1 : 0);
+  const int radio[] = {IDC_BLACK, IDC_RED, IDC_BLUE};
+  if (m_lineColour >= 0 && m_lineColour <= 2) CheckRadioButton(IDC_BLACK, IDC_BLUE, radio[m_lineColour]);
   return true;
 }
 
@@ -48,7 +37,7 @@ bool CDistCircleDlg::OnInitDialog() {
 // host shows cleared and turns into 0).
 void CDistCircleDlg::OnShowClicked() {
   m_show = m_show == 0 ? 1 : 0;
-  CheckDlgButton(kShow, m_show);
+  CheckDlgButton(IDC_SHOW, m_show);
 }
 
 CString CDistCircleDlg::Result() const {

@@ -2,23 +2,12 @@
 
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/226.h"
 
 namespace topodlg {
-namespace {
+using namespace res226;
 
-enum Control : int {
-  kCumulative = 1005,
-  kBlue = 1007,
-  kBlack = 1008,
-  kRed = 1009,
-  kHide = 1015,
-  kPointNumbers = 1416,
-  kSectionDistances = 1417,
-  kConfirm = 1418,
-  kLarge = 1419,
-  kSmall = 1420,
-  kMeasure = 1421,
-};
+namespace {
 
 constexpr int kHidden = -1;
 
@@ -28,30 +17,30 @@ constexpr int kHidden = -1;
 // the section-distance flag: each box toggles the flag it shows, so what the
 // user sees ticked is what the host gets back.
 CDistMeasureDlg::CDistMeasureDlg() : CDialog(kTemplateId) {
-  OnClicked(kMeasure, [this] { Toggle(kMeasure, m_measure); });
-  OnClicked(kConfirm, [this] { Toggle(kConfirm, m_confirm); });
-  OnClicked(kCumulative, [this] { Toggle(kCumulative, m_cumulative); });
-  OnClicked(kPointNumbers, [this] { Toggle(kPointNumbers, m_pointNumbers); });
-  OnClicked(kSectionDistances, [this] { Toggle(kSectionDistances, m_sectionDistances); });
-  OnClicked(kLarge, [this] { m_fontSize = 0; });
-  OnClicked(kSmall, [this] { m_fontSize = 1; });
-  OnClicked(kBlue, [this] { m_textColour = 0; });
-  OnClicked(kBlack, [this] { m_textColour = 1; });
-  OnClicked(kRed, [this] { m_textColour = 2; });
-  OnClicked(kHide, [this] { OnHideClicked(); });
+  OnClicked(IDC_MEASURE, [this] { Toggle(IDC_MEASURE, m_measure); });
+  OnClicked(IDC_CONFIRM, [this] { Toggle(IDC_CONFIRM, m_confirm); });
+  OnClicked(IDC_CUMULATIVE, [this] { Toggle(IDC_CUMULATIVE, m_cumulative); });
+  OnClicked(IDC_POINT_NUMBERS, [this] { Toggle(IDC_POINT_NUMBERS, m_pointNumbers); });
+  OnClicked(IDC_SECTION_DISTANCES, [this] { Toggle(IDC_SECTION_DISTANCES, m_sectionDistances); });
+  OnClicked(IDC_LARGE, [this] { m_fontSize = 0; });
+  OnClicked(IDC_SMALL, [this] { m_fontSize = 1; });
+  OnClicked(IDC_BLUE, [this] { m_textColour = 0; });
+  OnClicked(IDC_BLACK, [this] { m_textColour = 1; });
+  OnClicked(IDC_RED, [this] { m_textColour = 2; });
+  OnClicked(IDC_HIDE, [this] { OnHideClicked(); });
 }
 
 bool CDistMeasureDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  CheckDlgButton(kMeasure, m_measure == 1 ? 1 : 0);
-  CheckDlgButton(kConfirm, m_confirm == 1 ? 1 : 0);
-  CheckDlgButton(kPointNumbers, m_pointNumbers == 1 ? 1 : 0);
-  CheckDlgButton(kSectionDistances, m_sectionDistances == 1 ? 1 : 0);
-  CheckDlgButton(kCumulative, m_cumulative == 1 ? 1 : 0);
-  CheckRadioButton(kLarge, kSmall, m_fontSize != 0 ? kSmall : kLarge);
-  if (m_white == 1) SetDlgItemText(kBlack, "白");
-  const int colour[] = {kBlue, kBlack, kRed};
-  if (m_textColour >= 0 && m_textColour <= 2) CheckRadioButton(kBlue, kRed, colour[m_textColour]);
+  CheckDlgButton(IDC_MEASURE, m_measure == 1 ? 1 : 0);
+  CheckDlgButton(IDC_CONFIRM, m_confirm == 1 ? 1 : 0);
+  CheckDlgButton(IDC_POINT_NUMBERS, m_pointNumbers == 1 ? 1 : 0);
+  CheckDlgButton(IDC_SECTION_DISTANCES, m_sectionDistances == 1 ? 1 : 0);
+  CheckDlgButton(IDC_CUMULATIVE, m_cumulative == 1 ? 1 : 0);
+  CheckRadioButton(IDC_LARGE, IDC_SMALL, m_fontSize != 0 ? IDC_SMALL : IDC_LARGE);
+  if (m_white == 1) SetDlgItemText(IDC_BLACK, "白");
+  const int colour[] = {IDC_BLUE, IDC_BLACK, IDC_RED};
+  if (m_textColour >= 0 && m_textColour <= 2) CheckRadioButton(IDC_BLUE, IDC_RED, colour[m_textColour]);
   return true;
 }
 
@@ -64,7 +53,7 @@ void CDistMeasureDlg::Toggle(int id, int& flag) {
 // clears the flag nor the box.
 void CDistMeasureDlg::OnHideClicked() {
   m_hide = kHidden;
-  CheckDlgButton(kHide, 1);
+  CheckDlgButton(IDC_HIDE, 1);
 }
 
 CString CDistMeasureDlg::Result() const {

@@ -2,19 +2,13 @@
 
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "resources/227.h"
 
 namespace topodlg {
-namespace {
-
-enum Control : int {
-  kPoint = 1006,
-  kEndPointButton = 1422,
-};
-
-}  // namespace
+using namespace res227;
 
 CPointCheckDlg::CPointCheckDlg() : CDialog(kTemplateId) {
-  OnClicked(kEndPointButton, [this] {
+  OnClicked(IDC_END_POINT_BUTTON, [this] {
     m_answer = kEndPoint;
     EndDialog(IDOK);
   });
@@ -22,7 +16,7 @@ CPointCheckDlg::CPointCheckDlg() : CDialog(kTemplateId) {
 
 bool CPointCheckDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  SetDlgItemText(kPoint, "N" + m_latitude + ", E" + m_longitude);
+  SetDlgItemText(IDC_POINT, "N" + m_latitude + ", E" + m_longitude);
   return true;
 }
 
