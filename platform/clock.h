@@ -19,6 +19,11 @@ class CTime {
   int GetHour() const { return m_local.tm_hour; }
   int GetMinute() const { return m_local.tm_min; }
   int GetSecond() const { return m_local.tm_sec; }
+  // Copies the broken-down local time into *out and returns out.
+  std::tm* GetLocalTm(std::tm* out) const {
+    *out = m_local;
+    return out;
+  }
   // strftime-style formatting.
   CString Format(const char* format) const;
 

@@ -34,4 +34,9 @@ DriveMap& Drives();
 inline std::string HostPath(const CString& libraryPath) { return Drives().ToHost(libraryPath); }
 inline CString LibraryPath(const std::string& hostPath) { return Drives().ToLibrary(hostPath); }
 
+// The Windows directory, in library form and without a closing "\": its files
+// are found through the drive map like any other (with C: mapped to DIR they live
+// in DIR/WINDOWS; with C: unmapped they read as missing).
+inline CString GetWindowsDirectory() { return "C:\\WINDOWS"; }
+
 }  // namespace topodlg

@@ -80,12 +80,12 @@ std::vector<CString> ReadFileListEntries(const CString& listPath) {
   return entries;
 }
 
-std::vector<CString> ReadListToFirstEmptyLine(const CString& listPath, CommentLines comments) {
+std::vector<CString> ReadListToFirstEmptyLine(const CString& listPath, CommentLines comments, int lineLimit) {
   std::vector<CString> entries;
   if (listPath.IsEmpty()) return entries;
   LineReader reader(listPath);
   CString line;
-  while (reader.ReadLineCut(line, kFileListLineLimit) && !line.IsEmpty()) {
+  while (reader.ReadLineCut(line, lineLimit) && !line.IsEmpty()) {
     if (comments == CommentLines::Skip && line.GetAt(0) == ';') continue;
     entries.push_back(line);
   }

@@ -30,10 +30,12 @@ const char* FileListFilter(FileListKind kind);
 // empty nor a comment. A missing file gives none.
 std::vector<CString> ReadFileListEntries(const CString& listPath);
 
-// The lines before the first empty line, as the track tables and the point
-// information list read them; comment lines are skipped or listed.
+// The lines before the first empty line, as the track tables, the point
+// information list and the text and image links read them; comment lines are
+// skipped or listed. A line longer than the limit reads as its head.
 enum class CommentLines { Skip, List };
-std::vector<CString> ReadListToFirstEmptyLine(const CString& listPath, CommentLines comments);
+std::vector<CString> ReadListToFirstEmptyLine(const CString& listPath, CommentLines comments,
+                                              int lineLimit = kFileListLineLimit);
 
 enum class RegisterResult {
   Added,       // the path was appended with CR LF (the file created if need be)
