@@ -1,6 +1,7 @@
 #include "frame/contour_dlg.h"
 
 #include "frame/entries.h"
+#include "frame/spin_step.h"
 #include "platform/module_state.h"
 #include "resources/140.h"
 
@@ -76,13 +77,14 @@ void CContourDlg::OnShowAuxiliary() {
   UpdateData(false);
 }
 
+// No upper bound but the int range: the count stops at its largest value.
 void CContourDlg::OnIndexUp() {
-  ++m_indexEvery;
+  m_indexEvery = StepBy(m_indexEvery, 1);
   UpdateData(false);
 }
 
 void CContourDlg::OnIndexDown() {
-  m_indexEvery = m_indexEvery - 1 < 1 ? 1 : m_indexEvery - 1;
+  m_indexEvery = m_indexEvery <= 1 ? 1 : m_indexEvery - 1;
   UpdateData(false);
 }
 

@@ -6,7 +6,6 @@
 #include "platform/json.h"
 #include "platform/path_map.h"
 #include "platform/process.h"
-#include "platform/text_file.h"
 
 namespace topodlg {
 namespace {
@@ -22,24 +21,6 @@ std::string HostArgument(const CString& word) {
   return Cp932ToUtf8(word.view());
 }
 
-// An unquoted program path with blanks ("C:\Program Files\ed.exe -n") is
-// found the way the original platform finds it: the shortest run of leading
-// words that names an existing file.
-std::vector<CString> ProgramWords(const CString& program) {
-  std::vector<CString> words = SplitCommandLine(program);
-  if (words.size() < 2 || CString(program).TrimLeft().GetAt(0) == '"' || FileExists(words[0])) return words;
-  CString joined = words[0];
-  for (size_t n = 1; n < words.size(); ++n) {
-    joined += " " + words[n];
-    if (FileExists(joined)) {
-      std::vector<CString> merged = {joined};
-      merged.insert(merged.end(), words.begin() + static_cast<long>(n) + 1, words.end());
-      return merged;
-    }
-  }
-  return words;
-}
-
 }  // namespace
 
 // The command line is program + " " + file, as the editor has always been
@@ -50,7 +31,7 @@ void RunEditorAndWait(const CString& program, const CString& file) {
   if (file.IsEmpty()) return;
   const CString commandLine = program + " " + file;
   std::vector<std::string> argv;
-  for (const CString& word : ProgramWords(program)) argv.push_back(HostArgument(word));
+  for (const CString& word : ProgramCommandWords(program)) argv.push_back(HostArgument(word));
   // Without a program the command line would start with the file itself: a
   // data file is never run as a program, so nothing starts.
   const bool noProgram = argv.empty();

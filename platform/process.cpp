@@ -1,9 +1,14 @@
 #include "platform/process.h"
 
+#include <fcntl.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
+
+#include "platform/path_map.h"
 
 extern char** environ;
 
@@ -54,6 +59,29 @@ std::vector<CString> SplitCommandLine(const CString& commandLine) {
     ++i;
   }
   if (inWord) words.emplace_back(std::move(word));
+  return words;
+}
+
+bool IsExecutableFile(const CString& libraryPath) {
+  if (libraryPath.IsEmpty()) return false;
+  const std::string host = HostPath(libraryPath);
+  struct stat st;
+  return !host.empty() && ::stat(host.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+         ::faccessat(AT_FDCWD, host.c_str(), X_OK, AT_EACCESS) == 0;
+}
+
+std::vector<CString> ProgramCommandWords(const CString& program) {
+  std::vector<CString> words = SplitCommandLine(program);
+  if (words.size() < 2 || CString(program).TrimLeft().GetAt(0) == '"') return words;
+  for (size_t n = words.size(); n >= 2; --n) {
+    CString joined = words[0];
+    for (size_t i = 1; i < n; ++i) joined += " " + words[i];
+    if (IsExecutableFile(joined)) {
+      std::vector<CString> merged = {joined};
+      merged.insert(merged.end(), words.begin() + static_cast<long>(n), words.end());
+      return merged;
+    }
+  }
   return words;
 }
 

@@ -182,9 +182,12 @@ TEST_F(ColorSchemeDialog, RegistrationStartsAMissingIndex) {
   RunResult r = Run("dump\ntype 1029 first\nclick 1111\nanswer ok\nenter\n");
   ASSERT_EQ(r.exit, 0) << r.err;
   EXPECT_NE(Events(r.log, "dump")[0].find(U8(u8R"("配色の登録数=0")")), std::string::npos);
-  // No "orbis" file is listed: the new scheme is Orbis1.plt, emptied and written anew.
-  EXPECT_EQ(Read("PlttFile.dat"), "first$Orbis1.plt\r\n");
-  EXPECT_EQ(Read("Orbis1.plt").find(";first  D:\\Orbis1.plt  \r\n   0   0   0   0"), 0u);
+  // No "orbis" file is listed, but Orbis1.plt to Orbis4.plt exist: the new
+  // scheme takes the first number no file has, and no file is overwritten.
+  const std::string first = Read("Orbis1.plt");
+  EXPECT_EQ(Read("PlttFile.dat"), "first$Orbis5.plt\r\n");
+  EXPECT_EQ(Read("Orbis5.plt").find(";first  D:\\Orbis5.plt  \r\n   0   0   0   0"), 0u);
+  EXPECT_EQ(Read("Orbis1.plt"), first);
 }
 
 // The current position stays: the buttons then act on the scheme that moved
@@ -228,13 +231,15 @@ TEST_F(ColorSchemeDialog, WritesThatFailReportTheFileAndLoseNothing) {
 
   fs::remove(m_data.path() / "PlttFile.dat");
   fs::rename(m_data.path() / "saved.dat", m_data.path() / "PlttFile.dat");
-  // Orbis3.plt is missing: the deletion of Orbis2.plt ends at its renaming.
+  // Orbis3.plt is missing: the deletion of Orbis2.plt ends at its renaming,
+  // and Orbis2.plt is put back.
+  const std::string second = Read("Orbis2.plt");
   r = Run("click 1032\nanswer ok\nanswer ok\nescape\n", 1);
   boxes = Events(r.log, "messagebox");
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_NE(boxes[1].find(U8(u8R"(Orbis3.plt へのアクセス中)")), std::string::npos) << boxes[1];
   EXPECT_NE(boxes[1].find(R"("buttons":"ok","icon":"exclamation")"), std::string::npos);
-  EXPECT_FALSE(fs::exists(m_data.path() / "Orbis2.plt"));
+  EXPECT_EQ(Read("Orbis2.plt"), second);
   EXPECT_EQ(Read("PlttFile.dat"), index);
 }
 

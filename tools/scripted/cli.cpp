@@ -6,7 +6,9 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <memory>
+#include <new>
 
 #include "frame/entry_table.h"
 #include "platform/clock.h"
@@ -279,6 +281,13 @@ int RunTopodlg(const std::vector<std::string>& args, std::FILE* out, std::FILE* 
   } catch (const ScriptError& e) {
     std::fprintf(err, "topodlg: %s\n", e.Message().c_str());
     return 3;
+  } catch (const std::filesystem::filesystem_error& e) {
+    // The library's own wording stays inside: the user gets the path and the reason.
+    std::fprintf(err, "topodlg: cannot use the path \"%s\": %s\n", e.path1().c_str(), e.code().message().c_str());
+    return 1;
+  } catch (const std::bad_alloc&) {
+    std::fprintf(err, "topodlg: out of memory\n");
+    return 1;
   } catch (const std::exception& e) {
     std::fprintf(err, "topodlg: %s\n", e.what());
     return 1;

@@ -176,7 +176,7 @@ void ScriptedUser::Perform(CDialog& dialog, const ScriptAction& action) {
 
   auto [owner, control] = Reach(dialog, action, 0);
   const ControlKind kind = control->Kind();
-  auto mustBe = [&](bool fits, const char* what) {
+  auto mustBe = [&, control = control](bool fits, const char* what) {
     if (!fits) Fail(action, "\"" + verb + "\" does not fit " + KindName(kind) + " " + std::to_string(control->GetDlgCtrlID()) + " (" + what + ")");
   };
   if (verb == "click") {
@@ -279,9 +279,12 @@ std::optional<CString> ScriptedUser::FileDialog(const FileDialogRequest& request
   if (!word.quoted && word.text == "cancel") return std::nullopt;
   // A host path (absolute, or relative to the current folder) is handed to the
   // library in its own form; "X:\..." is taken as it is.
+  if (word.text.empty()) Fail(action, "pick needs a path or cancel, not \"\"");
   const bool libraryForm = word.text.size() >= 2 && word.text[1] == ':';
-  CString path = libraryForm ? Cp932(action, word.text)
-                             : LibraryPath(std::filesystem::absolute(word.text).lexically_normal().string());
+  std::error_code error;
+  std::filesystem::path absolute = libraryForm ? std::filesystem::path() : std::filesystem::absolute(word.text, error);
+  if (error) Fail(action, "\"" + word.text + "\" is no usable path (" + error.message() + ")");
+  CString path = libraryForm ? Cp932(action, word.text) : LibraryPath(absolute.lexically_normal().string());
   if (request.mustExist && !FileExists(path)) Fail(action, "\"" + word.text + "\" does not exist");
   return path;
 }
