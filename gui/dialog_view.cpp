@@ -165,6 +165,8 @@ void DialogView::Act(const std::function<void()>& action) {
 
 void DialogView::RunUntilEnded(const std::function<void(DialogView&)>& shown) {
   Refresh();
+  // A dialog that placed itself on the screen opens there.
+  if (const std::optional<CPoint>& at = m_dialog.ScreenPosition()) move(at->x, at->y);
   show();
   raise();
   activateWindow();

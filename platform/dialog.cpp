@@ -227,6 +227,12 @@ void CDialog::SetWindowText(const CString& title) {
   ModelChanged();
 }
 
+void CDialog::SetWindowPos(const CWnd*, int x, int y, int, int, unsigned flags) {
+  if (flags & SWP_NOMOVE) return;
+  m_screenPosition = CPoint{x, y};
+  ModelChanged();
+}
+
 void CDialog::ShowWindow(int command) {
   m_visible = command != SW_HIDE;
   if (m_visible) m_invalid = true;

@@ -22,6 +22,8 @@
 
 namespace topodlg {
 
+constexpr unsigned SWP_NOSIZE = 0x1, SWP_NOMOVE = 0x2, SWP_NOZORDER = 0x4;
+
 class CDialog {
  public:
   explicit CDialog(int templateId, CDialog* parent = nullptr);
@@ -64,6 +66,13 @@ class CDialog {
   CString GetWindowText() const { return m_title; }
   void ShowWindow(int command);
   bool IsWindowVisible() const { return m_visible; }
+  // Places the dialog's top left corner at (x, y) in screen pixels unless
+  // SWP_NOMOVE is given. A dialog's size comes from its template alone, so the
+  // size arguments are not used (callers pass SWP_NOSIZE); the window order is
+  // the backend's.
+  void SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, unsigned flags);
+  // Where the dialog asked to be placed; nothing when the backend chooses.
+  const std::optional<CPoint>& ScreenPosition() const { return m_screenPosition; }
   // Marks the dialog (and its owner-drawn controls) for painting.
   void Invalidate(bool erase = true);
   // Paints now whatever is marked.
@@ -133,6 +142,7 @@ class CDialog {
   std::vector<CDialog*> m_pages;
   std::multimap<std::pair<int, int>, Handler> m_handlers;
   CString m_title;
+  std::optional<CPoint> m_screenPosition;
   bool m_visible = false;
   bool m_created = false;
   bool m_isPage = false;
