@@ -92,6 +92,17 @@ std::vector<CString> ReadListToFirstEmptyLine(const CString& listPath, CommentLi
   return entries;
 }
 
+// The line-end fix-up below is the write path's own once it has one: then
+// this is AppendLineCrLf alone.
+bool AppendFileListEntry(const CString& listPath, const CString& path) {
+  if (listPath.IsEmpty()) return false;
+  // A list whose last line has no line end (the user's editor may leave it so)
+  // first gets one: the new path must never run on into the last entry.
+  std::string bytes;
+  const bool unended = ReadFileBytes(listPath, bytes) && !bytes.empty() && bytes.back() != '\n';
+  return AppendLineCrLf(listPath, unended ? "\r\n" + path : path);
+}
+
 RegisterResult RegisterFileListEntry(const CString& listPath, const CString& lowerPath) {
   if (listPath.IsEmpty()) return RegisterResult::WriteFailed;
   // The look for a duplicate and the append are one step for other processes

@@ -1,0 +1,88 @@
+#include "dialogs/points/place_name_files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <climits>
+#include <vector>
+
+#include "platform/path_map.h"
+#include "platform/text_file.h"
+
+namespace topodlg {
+namespace {
+
+// Closes a descriptor on every way out.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : m_fd(fd) {}
+  ~Descriptor() {
+    if (m_fd >= 0) ::close(m_fd);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return m_fd; }
+
+ private:
+  int m_fd;
+};
+
+}  // namespace
+
+CString RegionalPlaceNameKey(const CString& mapFile) {
+  const int separator = std::max(mapFile.ReverseFind('\\'), mapFile.ReverseFind('/'));
+  const CString name = mapFile.Mid(separator + 1);
+  const int dot = name.Find('.');
+  const CString stem = dot < 0 ? name : name.Left(dot);
+  // Count characters, not bytes, so a double-byte character is never split.
+  std::vector<int> starts;
+  for (int i = 0; i < stem.GetLength();) {
+    starts.push_back(i);
+    i += IsLeadByte(static_cast<unsigned char>(stem[i])) && i + 1 < stem.GetLength() ? 2 : 1;
+  }
+  if (starts.size() <= 4) return stem;
+  return stem.Mid(starts[starts.size() - 4]);
+}
+
+CString RegionalPlaceNamePath(const CString& dataDirectory, const CString& mapFile) {
+  const CString key = RegionalPlaceNameKey(mapFile);
+  if (key.IsEmpty()) return CString();
+  return ToLower(dataDirectory + "Local20\\" + key + ".lsn");
+}
+
+int CountPlaceNameLines(const CString& path) {
+  if (path.IsEmpty()) return 0;
+  const std::string host = HostPath(path);
+  if (host.empty()) return 0;
+  // O_NONBLOCK: a FIFO put in the file's place must not stop the dialog; it
+  // is refused below anyway, as is anything but a regular file.
+  Descriptor file(::open(host.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  struct stat st;
+  if (file.get() < 0 || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)) return 0;
+
+  std::vector<char> block(1 << 16);
+  long long lines = 0;
+  bool openLine = false;  // bytes seen since the last LF
+  for (;;) {
+    const ssize_t n = ::read(file.get(), block.data(), block.size());
+    if (n <= 0) break;  // the end, or a read error: count what was read
+    const char* begin = block.data();
+    const char* end = begin + n;
+    lines += std::count(begin, end, '\n');
+    openLine = end[-1] != '\n';
+  }
+  if (openLine) ++lines;
+  return static_cast<int>(std::min<long long>(lines, INT_MAX));
+}
+
+CreateResult CreateEmptyFileIfMissing(const CString& path) {
+  if (path.IsEmpty()) return CreateResult::Failed;
+  const std::string host = HostPath(path);
+  struct stat st;
+  if (!host.empty() && ::lstat(host.c_str(), &st) == 0) return CreateResult::Existed;
+  return WriteFileWhole(path, "") ? CreateResult::Created : CreateResult::Failed;
+}
+
+}  // namespace topodlg
