@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "platform/file_write.h"
 #include "platform/text_file.h"
 
 namespace topodlg {
@@ -92,15 +93,11 @@ std::vector<CString> ReadListToFirstEmptyLine(const CString& listPath, CommentLi
   return entries;
 }
 
-// The line-end fix-up below is the write path's own once it has one: then
-// this is AppendLineCrLf alone.
+// A list whose last line has no line end (the user's editor may leave it so)
+// gets one from the write path first: the new path never runs on into it.
 bool AppendFileListEntry(const CString& listPath, const CString& path) {
   if (listPath.IsEmpty()) return false;
-  // A list whose last line has no line end (the user's editor may leave it so)
-  // first gets one: the new path must never run on into the last entry.
-  std::string bytes;
-  const bool unended = ReadFileBytes(listPath, bytes) && !bytes.empty() && bytes.back() != '\n';
-  return AppendLineCrLf(listPath, unended ? "\r\n" + path : path);
+  return AppendLineCrLf(listPath, path);
 }
 
 RegisterResult RegisterFileListEntry(const CString& listPath, const CString& lowerPath) {

@@ -1,35 +1,18 @@
 #include "dialogs/points/place_name_files.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <vector>
 
+#include "platform/file_write.h"
 #include "platform/path_map.h"
+#include "platform/regular_file.h"
 #include "platform/text_file.h"
 
 namespace topodlg {
-namespace {
-
-// Closes a descriptor on every way out.
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : m_fd(fd) {}
-  ~Descriptor() {
-    if (m_fd >= 0) ::close(m_fd);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return m_fd; }
-
- private:
-  int m_fd;
-};
-
-}  // namespace
 
 CString RegionalPlaceNameKey(const CString& mapFile) {
   const int separator = std::max(mapFile.ReverseFind('\\'), mapFile.ReverseFind('/'));
@@ -56,11 +39,8 @@ int CountPlaceNameLines(const CString& path) {
   if (path.IsEmpty()) return 0;
   const std::string host = HostPath(path);
   if (host.empty()) return 0;
-  // O_NONBLOCK: a FIFO put in the file's place must not stop the dialog; it
-  // is refused below anyway, as is anything but a regular file.
-  Descriptor file(::open(host.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  struct stat st;
-  if (file.get() < 0 || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)) return 0;
+  const UniqueFd file = OpenRegularFile(host);
+  if (!file) return 0;
 
   std::vector<char> block(1 << 16);
   long long lines = 0;
@@ -79,10 +59,8 @@ int CountPlaceNameLines(const CString& path) {
 
 CreateResult CreateEmptyFileIfMissing(const CString& path) {
   if (path.IsEmpty()) return CreateResult::Failed;
-  const std::string host = HostPath(path);
-  struct stat st;
-  if (!host.empty() && ::lstat(host.c_str(), &st) == 0) return CreateResult::Existed;
-  return WriteFileWhole(path, "") ? CreateResult::Created : CreateResult::Failed;
+  if (CreateNewFile(path, "")) return CreateResult::Created;
+  return errno == EEXIST ? CreateResult::Existed : CreateResult::Failed;
 }
 
 }  // namespace topodlg
