@@ -112,6 +112,21 @@ void DDX_CBString(CDataExchange* pDX, int id, CString& value) {
   }
 }
 
+void DDX_CBStringExact(CDataExchange* pDX, int id, CString& value) {
+  pDX->PrepareCtrl(id);
+  CWnd* combo = pDX->m_pDlgWnd->GetDlgItem(id);
+  if (pDX->m_bSaveAndValidate) {
+    value = combo->GetWindowText();
+  } else {
+    int i = combo->FindStringExact(-1, value);
+    if (i != CB_ERR) {
+      combo->SetCurSel(i);
+    } else if ((combo->Template().style & style::kComboTypeMask) != style::kComboDropDownList) {
+      combo->SetWindowText(value);
+    }
+  }
+}
+
 void DDX_Radio(CDataExchange* pDX, int id, int& value) {
   pDX->PrepareCtrl(id);
   std::vector<CWnd*> radios;

@@ -27,6 +27,8 @@ void DDX_Text(CDataExchange* pDX, int id, CString& value);
 // Combo box text: on the way in, selects the first item that begins with the
 // value, else (with an edit field) sets the edit text.
 void DDX_CBString(CDataExchange* pDX, int id, CString& value);
+// The same, selecting only an item equal to the value.
+void DDX_CBStringExact(CDataExchange* pDX, int id, CString& value);
 // `value` is the index of the checked radio of the group that starts at id.
 void DDX_Radio(CDataExchange* pDX, int id, int& value);
 

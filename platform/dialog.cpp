@@ -225,7 +225,6 @@ void CDialog::SetWindowText(const CString& title) {
 void CDialog::SetWindowPos(const CWnd*, int x, int y, int, int, unsigned flags) {
   if (flags & SWP_NOMOVE) return;
   m_screenPosition = CPoint{x, y};
-  ModelChanged();
 }
 
 void CDialog::ShowWindow(int command) {
