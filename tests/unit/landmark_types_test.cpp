@@ -53,9 +53,11 @@ TEST_F(LandmarkTypeDialog, ShowsTheNamesInTheirEditsAndTakesThemBackOnOk) {
   EXPECT_EQ(dlg.TypeNames()[8], "茶色");
   EXPECT_EQ(dlg.TypeNames()[11], "");
   EXPECT_EQ(dlg.TypeNames()[9], "j");
-  const test::Dump shown = test::DumpAt(m_log.Text());
-  EXPECT_EQ(shown.Control(1388).Text() + shown.Control(1396).Text() + shown.Control(1399).Text(), "afk");
-  EXPECT_EQ(shown.Title(), test::U8(u8"  ランドマークの種類"));
+  const test::Dump dump = test::DumpAt(m_log.Text());
+  for (auto [id, text] : {std::pair{1388, "a"}, {1396, "f"}, {1399, "k"}}) {
+    EXPECT_EQ(dump.Control(id).Kind() + " " + dump.Control(id).Text(), std::string("edit ") + text) << id;
+  }
+  EXPECT_EQ(dump.Title(), test::U8(u8"  ランドマークの種類"));
 }
 
 TEST_F(LandmarkTypeDialog, CancelKeepsTheNamesThatWereSet) {
