@@ -22,10 +22,12 @@ struct ArgTraits<float> {
   static constexpr char kLetter = 'r';
   static float Get(const EntryArg& a) { return a.realValue; }
 };
+// Strings cross the entry boundary as C strings, as on the original platform:
+// a text ends at its first NUL, both going in and coming out.
 template <>
 struct ArgTraits<CString> {
   static constexpr char kLetter = 's';
-  static CString Get(const EntryArg& a) { return a.text; }
+  static CString Get(const EntryArg& a) { return CString(a.text.c_str()); }
 };
 template <>
 struct ArgTraits<CDC*> {
@@ -56,7 +58,7 @@ struct EntryInvoker<F> {
     } else if constexpr (std::is_same_v<R, int>) {
       result.value = F(ArgTraits<A>::Get(args[I])...);
     } else {
-      result.text = F(ArgTraits<A>::Get(args[I])...);
+      result.text = CString(F(ArgTraits<A>::Get(args[I])...).c_str());
     }
     return result;
   }

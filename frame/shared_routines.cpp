@@ -2,11 +2,8 @@
 
 #include "platform/codepage.h"
 #include "platform/common_dialogs.h"
-#include "platform/event_log.h"
-#include "platform/json.h"
 #include "platform/path_map.h"
 #include "platform/process.h"
-#include "platform/text_file.h"
 
 namespace topodlg {
 namespace {
@@ -22,24 +19,6 @@ std::string HostArgument(const CString& word) {
   return Cp932ToUtf8(word.view());
 }
 
-// An unquoted program path with blanks ("C:\Program Files\ed.exe -n") is
-// found the way the original platform finds it: the shortest run of leading
-// words that names an existing file.
-std::vector<CString> ProgramWords(const CString& program) {
-  std::vector<CString> words = SplitCommandLine(program);
-  if (words.size() < 2 || CString(program).TrimLeft().GetAt(0) == '"' || FileExists(words[0])) return words;
-  CString joined = words[0];
-  for (size_t n = 1; n < words.size(); ++n) {
-    joined += " " + words[n];
-    if (FileExists(joined)) {
-      std::vector<CString> merged = {joined};
-      merged.insert(merged.end(), words.begin() + static_cast<long>(n) + 1, words.end());
-      return merged;
-    }
-  }
-  return words;
-}
-
 }  // namespace
 
 // The command line is program + " " + file, as the editor has always been
@@ -50,24 +29,13 @@ void RunEditorAndWait(const CString& program, const CString& file) {
   if (file.IsEmpty()) return;
   const CString commandLine = program + " " + file;
   std::vector<std::string> argv;
-  for (const CString& word : ProgramWords(program)) argv.push_back(HostArgument(word));
+  for (const CString& word : ProgramCommandWords(program)) argv.push_back(HostArgument(word));
   // Without a program the command line would start with the file itself: a
   // data file is never run as a program, so nothing starts.
   const bool noProgram = argv.empty();
   argv.push_back(HostArgument(file));
   std::optional<int> exit = noProgram ? std::nullopt : RunProgramAndWait(argv);
-
-  std::vector<std::string> quoted;
-  for (const auto& a : argv) quoted.push_back(JsonQuote(a));
-  JsonObject event;
-  event.Add("event", "process").Add("command", ToUtf8(commandLine)).AddRaw("argv", JsonArray(quoted));
-  event.Add("started", exit.has_value());
-  if (exit) {
-    event.Add("exit", *exit);
-  } else {
-    event.AddNull("exit");
-  }
-  LogEvent(event.str());
+  ReportProgramRun({commandLine, std::move(argv), exit});
 }
 
 CString BrowseForFile(const CString& defaultExtension, const CString& initialName, const CString& filter) {

@@ -165,6 +165,8 @@ void DialogView::Act(const std::function<void()>& action) {
 
 void DialogView::RunUntilEnded(const std::function<void(DialogView&)>& shown) {
   Refresh();
+  // A dialog that placed itself on the screen opens there.
+  if (const std::optional<CPoint>& at = m_dialog.ScreenPosition()) move(at->x, at->y);
   show();
   raise();
   activateWindow();
@@ -179,6 +181,9 @@ void DialogView::Refresh() {
   m_dialog.PaintInvalidated();
   SyncPages();
   for (auto& surface : m_surfaces) ShowSurface(*surface);
+  // The tab control may have received its tabs only now, which sets the
+  // height of its bar: the pages follow its display area.
+  for (size_t i = 1; i < m_surfaces.size(); ++i) PlacePage(*m_surfaces[i]);
   QString title = ToQString(m_dialog.GetWindowText());
   if (windowTitle() != title) setWindowTitle(title);
   ShowFocus();

@@ -269,6 +269,20 @@ int Atoi(const CString& text) {
   return static_cast<int>(value);
 }
 
+CString ToAsciiLower(CString text) {
+  std::string bytes = text.str();
+  for (size_t i = 0; i < bytes.size(); i += static_cast<size_t>(CharSize(bytes, i))) {
+    auto c = static_cast<unsigned char>(bytes[i]);
+    if (c >= 'A' && c <= 'Z') bytes[i] = static_cast<char>(c - 'A' + 'a');
+  }
+  return CString(std::move(bytes));
+}
+
+int FindNoCase(const CString& text, const char* sub, int start) {
+  if (!sub) return -1;
+  return ToAsciiLower(text).Find(ToAsciiLower(CString(sub)).c_str(), start);
+}
+
 double Atof(const CString& text) {
   // strtod also reads hexadecimal and "inf"/"nan", which the C library of the
   // original platform does not: keep to sign, digits, point and exponent.

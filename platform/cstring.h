@@ -94,6 +94,13 @@ class CString {
 
 // Lower-cases one whole byte string the way CString::MakeLower does.
 inline CString ToLower(CString text) { return text.MakeLower(); }
+// Lowers the single-byte ASCII letters only: double-byte characters (full-width
+// letters and trail bytes such as the 0x41 of ア) stay as they are, and the
+// length and every byte index stay the same.
+CString ToAsciiLower(CString text);
+// Find without regard to ASCII letter case; the index is one into `text`, whose
+// bytes are left as they are.
+int FindNoCase(const CString& text, const char* sub, int start = 0);
 
 // The C library's conversions as the library uses them: leading blanks are
 // skipped, reading stops at the first character that does not fit, no digits

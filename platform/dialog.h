@@ -11,16 +11,20 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
 #include "platform/common_dialogs.h"
+#include "platform/control_binding.h"
 #include "platform/ddx.h"
 #include "platform/dialog_template.h"
 #include "platform/gdi.h"
 #include "platform/window.h"
 
 namespace topodlg {
+
+constexpr unsigned SWP_NOSIZE = 0x1, SWP_NOMOVE = 0x2, SWP_NOZORDER = 0x4;
 
 class CDialog {
  public:
@@ -64,12 +68,36 @@ class CDialog {
   CString GetWindowText() const { return m_title; }
   void ShowWindow(int command);
   bool IsWindowVisible() const { return m_visible; }
+  // Places the dialog's top left corner at (x, y) in screen pixels unless
+  // SWP_NOMOVE is given. A dialog's size comes from its template alone, so the
+  // size arguments are not used (callers pass SWP_NOSIZE); the window order is
+  // the backend's.
+  void SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, unsigned flags);
+  // Where the dialog asked to be placed; nothing when the backend chooses.
+  const std::optional<CPoint>& ScreenPosition() const { return m_screenPosition; }
   // Marks the dialog (and its owner-drawn controls) for painting.
   void Invalidate(bool erase = true);
   // Paints now whatever is marked.
   void UpdateWindow() { PaintInvalidated(); }
 
+  // --- Bindings (platform/control_binding.h) ----------------------------------
+  // Declared in the constructor; the returned binding takes the details:
+  //   BindSpin(m_upper, IDC_UPPER_UP, IDC_UPPER_DOWN).Step(10).Min(0);
+  //   BindRadio(m_place, {{IDC_OUTSIDE, "OUT"}, {IDC_INSIDE, "IN"}}).Otherwise(IDC_INSIDE);
+  //   BindToggle(m_showIndex, IDC_SHOW_INDEX);   // 1 checked, 0 not
+  //   BindToggle(m_switch, IDC_SWITCH, "on", "off");
+  // T: int or float for spins, int or CString for radios and toggles.
+  template <typename T>
+  SpinBinding<T>& BindSpin(T& member, int up, int down);
+  template <typename T>
+  RadioBinding<T>& BindRadio(T& member, std::vector<std::pair<int, std::type_identity_t<T>>> buttons);
+  template <typename T>
+  ToggleBinding<T>& BindToggle(T& member, int id, std::type_identity_t<T> on, std::type_identity_t<T> off);
+  ToggleBinding<int>& BindToggle(int& member, int id) { return BindToggle(member, id, 1, 0); }
+
   // --- Overridables -------------------------------------------------------
+  // Exchanges the members towards the controls, then shows the bindings; a
+  // dialog that runs it again shows them again.
   virtual bool OnInitDialog();
   virtual void OnOK();
   virtual void OnCancel();
@@ -94,13 +122,11 @@ class CDialog {
   // --- Used by backends -----------------------------------------------------
   int TemplateId() const { return m_templateId; }
   const DialogTemplate* Template() const { return m_template; }
-  CDialog* Parent() const { return m_parent; }
   // The top-level dialog this one belongs to (itself when it is not a page).
   CDialog& Root();
   const std::vector<std::unique_ptr<CWnd>>& Controls() const { return m_controls; }
   const std::vector<CDialog*>& Pages() const { return m_pages; }
   bool IsEnded() const { return m_ended; }
-  int EndCode() const { return m_endCode; }
   // Delivers a notification as the control would: the message map first; then
   // IDOK and IDCANCEL clicks fall back to OnOK and OnCancel.
   void Notify(int id, int code);
@@ -113,11 +139,14 @@ class CDialog {
   void PaintControl(CWnd& control);
   const std::optional<Drawing>& LastDrawing() const { return m_drawing; }
   Drawing* BeginDrawing();
-  // Bumped on every change of the control model (for mirrors).
-  unsigned Revision() const { return m_revision; }
-  void ModelChanged() { ++m_revision; }
 
  private:
+  template <typename B>
+  B& Keep(std::unique_ptr<B> binding) {
+    B& kept = *binding;
+    m_bindings.push_back(std::move(binding));
+    return kept;
+  }
   bool CreateControls(int templateId);
   // Whether the template (loaded or not yet) has control `id`; reports the
   // identifier when it has not.
@@ -132,7 +161,9 @@ class CDialog {
   std::unique_ptr<CWnd> m_detached;
   std::vector<CDialog*> m_pages;
   std::multimap<std::pair<int, int>, Handler> m_handlers;
+  std::vector<std::unique_ptr<ControlBinding>> m_bindings;
   CString m_title;
+  std::optional<CPoint> m_screenPosition;
   bool m_visible = false;
   bool m_created = false;
   bool m_isPage = false;
@@ -142,7 +173,6 @@ class CDialog {
   std::optional<Drawing> m_drawing;
   CDialog* m_focusOwner = nullptr;
   int m_focusId = 0;
-  unsigned m_revision = 0;
 };
 
 // Device contexts that draw into a dialog or one of its controls. Each one

@@ -1,9 +1,15 @@
 #include "platform/process.h"
 
+#include <fcntl.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
+
+#include "platform/path_map.h"
+#include "platform/ui_backend.h"
 
 extern char** environ;
 
@@ -57,6 +63,29 @@ std::vector<CString> SplitCommandLine(const CString& commandLine) {
   return words;
 }
 
+bool IsExecutableFile(const CString& libraryPath) {
+  if (libraryPath.IsEmpty()) return false;
+  const std::string host = HostPath(libraryPath);
+  struct stat st;
+  return !host.empty() && ::stat(host.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+         ::faccessat(AT_FDCWD, host.c_str(), X_OK, AT_EACCESS) == 0;
+}
+
+std::vector<CString> ProgramCommandWords(const CString& program) {
+  std::vector<CString> words = SplitCommandLine(program);
+  if (words.size() < 2 || CString(program).TrimLeft().GetAt(0) == '"') return words;
+  for (size_t n = words.size(); n >= 2; --n) {
+    CString joined = words[0];
+    for (size_t i = 1; i < n; ++i) joined += " " + words[i];
+    if (IsExecutableFile(joined)) {
+      std::vector<CString> merged = {joined};
+      merged.insert(merged.end(), words.begin() + static_cast<long>(n), words.end());
+      return merged;
+    }
+  }
+  return words;
+}
+
 std::optional<int> RunProgramAndWait(const std::vector<std::string>& argv) {
   if (argv.empty() || argv[0].empty()) return std::nullopt;
   std::vector<char*> args;
@@ -73,6 +102,10 @@ std::optional<int> RunProgramAndWait(const std::vector<std::string>& argv) {
     return WEXITSTATUS(status);
   }
   return 128 + WTERMSIG(status);
+}
+
+void ReportProgramRun(const ProgramRun& run) {
+  if (UiBackend* backend = CurrentBackend()) backend->ProgramRan(run);
 }
 
 }  // namespace topodlg

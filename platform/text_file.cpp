@@ -4,110 +4,176 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 #include "platform/path_map.h"
 
 namespace topodlg {
 namespace {
 
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0) return false;
-    bytes.remove_prefix(static_cast<size_t>(n));
-  }
-  return true;
-}
+constexpr size_t kBufferSize = 128 * 1024;
 
-std::string FolderOf(const std::string& hostPath) {
-  auto slash = hostPath.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : hostPath.substr(0, slash);
+// The text a C string holds: up to the first NUL, without a lead byte that
+// lost its second byte to the cut.
+void EndAtNul(std::string& bytes) {
+  const size_t nul = bytes.find('\0');
+  if (nul == std::string::npos) return;
+  bytes.resize(nul);
+  size_t i = 0;
+  while (i < bytes.size()) i += IsLeadByte(static_cast<unsigned char>(bytes[i])) ? 2 : 1;
+  if (i > bytes.size()) bytes.pop_back();
 }
 
 }  // namespace
 
-LineReader::LineReader(const CString& libraryPath) {
-  std::string host = HostPath(libraryPath);
-  if (!host.empty()) {
-    struct stat st;
-    // A folder opens as a stream on Linux but reads nothing useful: treat it as missing.
-    if (::stat(host.c_str(), &st) == 0 && !S_ISDIR(st.st_mode)) m_file.reset(std::fopen(host.c_str(), "rb"));
+LineReader::LineReader(const CString& libraryPath) : m_fd(OpenDataFile(libraryPath)) {}
+
+LineReader LineReader::FromHostPath(const std::string& hostPath) { return LineReader(OpenRegularFile(hostPath)); }
+
+bool LineReader::Fill(size_t count) {
+  if (m_end - m_pos >= count) return true;
+  if (m_eof || !m_fd) return false;
+  if (m_buffer.size() < std::max(count, kBufferSize)) {
+    if (m_buffer.empty()) ::posix_fadvise(m_fd.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    m_buffer.resize(std::max(count, kBufferSize));
   }
+  if (m_pos > 0) {
+    std::memmove(m_buffer.data(), m_buffer.data() + m_pos, m_end - m_pos);
+    m_bufferStart += static_cast<long long>(m_pos);
+    m_end -= m_pos;
+    m_pos = 0;
+  }
+  while (m_end < count) {
+    ssize_t n = ::read(m_fd.get(), m_buffer.data() + m_end, m_buffer.size() - m_end);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      // A read error ends the file where it stands.
+      m_eof = true;
+      return false;
+    }
+    m_end += static_cast<size_t>(n);
+  }
+  return true;
 }
 
-LineReader LineReader::FromHostPath(const std::string& hostPath) {
-  LineReader reader;
-  struct stat st;
-  if (::stat(hostPath.c_str(), &st) == 0 && !S_ISDIR(st.st_mode)) reader.m_file.reset(std::fopen(hostPath.c_str(), "rb"));
-  return reader;
-}
-
-// The reader is used by one thread: the unlocked read is safe and much faster.
-int LineReader::NextByte() { return getc_unlocked(m_file.get()); }
-
+// The line is looked at through a window of limit + 2 bytes: enough to tell a
+// line of exactly `limit` bytes (followed by CR LF) from a longer one.
 bool LineReader::ReadLine(CString& line, int limit) {
   line.Empty();
   m_lineContinues = false;
-  if (!m_file || limit <= 0) return false;
-  std::string bytes;
-  bool any = false;
+  if (!m_fd || limit <= 0 || !Fill(1)) return false;
+  const size_t window = static_cast<size_t>(limit) + 2;
+  const char* lf = nullptr;
   for (;;) {
-    int c = NextByte();
-    if (c == EOF) {
-      if (m_pendingCr) {
-        bytes.insert(bytes.begin(), '\r');
-        m_pendingCr = false;
-      }
-      break;
-    }
-    any = true;
-    if (c == '\n') {
-      m_pendingCr = false;
-      line = CString(std::move(bytes));
-      return true;
-    }
-    if (m_pendingCr) {
-      // A CR that was not followed by LF is part of the line.
-      bytes += '\r';
-      m_pendingCr = false;
-    }
-    if (c == '\r') {
-      m_pendingCr = true;
-      continue;
-    }
-    bytes += static_cast<char>(c);
-    if (static_cast<int>(bytes.size()) >= limit) {
-      // A full piece: the rest of the line comes as the next line. A line break
-      // right after it is taken with it, so a line of exactly `limit` bytes is
-      // one line.
-      int next = NextByte();
-      if (next == '\r') {
-        int after = NextByte();
-        if (after != '\n' && after != EOF) std::ungetc(after, m_file.get());
-        if (after != '\n') m_pendingCr = true;
-        m_lineContinues = after != '\n';
-      } else if (next != '\n' && next != EOF) {
-        std::ungetc(next, m_file.get());
-        m_lineContinues = true;
-      }
-      line = CString(std::move(bytes));
-      return true;
-    }
+    const size_t available = m_end - m_pos;
+    lf = static_cast<const char*>(std::memchr(m_buffer.data() + m_pos, '\n', std::min(available, window)));
+    if (lf || available >= window || !Fill(available + 1)) break;
   }
-  if (!any && bytes.empty()) return false;
+  const char* text = m_buffer.data() + m_pos;
+  const size_t available = m_end - m_pos;
+  // The line's text: up to LF (a CR before it dropped), or to the end of the file.
+  size_t length = lf ? static_cast<size_t>(lf - text) : available;
+  if (lf && length > 0 && text[length - 1] == '\r') --length;
+  size_t take = length;
+  if (length > static_cast<size_t>(limit) || (!lf && available >= window)) {
+    // A piece: the rest of the line comes as the next piece. A double-byte
+    // character that would be cut in two waits for the next piece.
+    take = static_cast<size_t>(limit);
+    size_t i = 0;
+    while (i < take) {
+      if (IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 == take && i > 0) {
+        take = i;
+        break;
+      }
+      i += IsLeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
+    }
+    m_pos += take;
+    m_lineContinues = true;
+  } else {
+    m_pos += lf ? static_cast<size_t>(lf - text) + 1 : available;
+  }
+  std::string bytes(text, take);
+  if (!m_lineContinues) {
+    // A lead byte that ends its line has no second byte: it is not a character.
+    size_t i = 0;
+    while (i < bytes.size()) i += IsLeadByte(static_cast<unsigned char>(bytes[i])) ? 2 : 1;
+    if (i > bytes.size()) bytes.pop_back();
+  }
+  EndAtNul(bytes);
   line = CString(std::move(bytes));
   return true;
 }
 
+void LineReader::SkipRestOfLine() {
+  for (;;) {
+    if (m_pos == m_end && !Fill(1)) return;
+    const void* lf = std::memchr(m_buffer.data() + m_pos, '\n', m_end - m_pos);
+    if (lf) {
+      m_pos = static_cast<size_t>(static_cast<const char*>(lf) - m_buffer.data()) + 1;
+      return;
+    }
+    m_pos = m_end;
+  }
+}
+
 bool LineReader::ReadLineCut(CString& line, int limit) {
   if (!ReadLine(line, limit)) return false;
-  CString rest;
-  while (m_lineContinues && ReadLine(rest, limit)) {
-  }
+  if (m_lineContinues) SkipRestOfLine();
+  m_lineContinues = false;
   return true;
+}
+
+CString LineAsRead(const CString& text, int limit) {
+  std::string bytes = text.str();
+  EndAtNul(bytes);
+  size_t end = 0;
+  while (end < bytes.size()) {
+    const bool lead = IsLeadByte(static_cast<unsigned char>(bytes[end]));
+    if (lead && end + 1 == bytes.size()) break;  // a lead byte alone at the end
+    const size_t next = end + (lead ? 2 : 1);
+    if (next > static_cast<size_t>(limit < 0 ? 0 : limit)) break;
+    end = next;
+  }
+  bytes.resize(end);
+  return CString(std::move(bytes));
+}
+
+// A line reads as `text` only if its bytes begin with `text` (a reading only
+// ever cuts a line's end off), so only the places where `text` stands at the
+// start of a line are read as lines.
+bool LineReader::SkipPastLine(const CString& text, int limit) {
+  if (text.IsEmpty() || !m_fd) return false;
+  const size_t length = static_cast<size_t>(text.GetLength());
+  bool atLineStart = true;
+  CString line;
+  while (Fill(std::min(length, kBufferSize / 2))) {
+    const char* base = m_buffer.data();
+    const void* hit = ::memmem(base + m_pos, m_end - m_pos, text.c_str(), length);
+    if (!hit) {
+      // Keep the last length - 1 bytes: a match may begin among them.
+      const size_t keep = std::min(length - 1, m_end - m_pos);
+      const size_t next = m_end - keep;
+      if (next > m_pos) {
+        atLineStart = base[next - 1] == '\n';
+        m_pos = next;
+      }
+      if (!Fill(m_end - m_pos + 1)) return false;
+      continue;
+    }
+    const size_t at = static_cast<size_t>(static_cast<const char*>(hit) - base);
+    if (at > m_pos) atLineStart = base[at - 1] == '\n';
+    m_pos = at;
+    if (!atLineStart) {
+      ++m_pos;
+      continue;
+    }
+    if (!ReadLineCut(line, limit)) return false;
+    if (line == text) return true;
+    atLineStart = true;
+  }
+  return false;
 }
 
 std::vector<CString> ReadAllLines(const CString& libraryPath, int limit) {
@@ -119,67 +185,32 @@ std::vector<CString> ReadAllLines(const CString& libraryPath, int limit) {
 }
 
 bool ReadFileBytes(const CString& libraryPath, std::string& bytes) {
-  std::string host = HostPath(libraryPath);
-  struct stat st;
-  if (host.empty() || ::stat(host.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(host.c_str(), "rb"), std::fclose);
-  if (!f) return false;
+  UniqueFd fd = OpenDataFile(libraryPath);
+  if (!fd) return false;
   bytes.clear();
   char buffer[65536];
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0) bytes.append(buffer, n);
-  return !std::ferror(f.get());
-}
-
-bool WriteFileWhole(const CString& libraryPath, std::string_view bytes) {
-  std::string host = HostPath(libraryPath);
-  if (host.empty()) return false;
-  std::string temp = FolderOf(host) + "/.topodlg-XXXXXX";
-  int fd = ::mkstemp(temp.data());
-  if (fd < 0) return false;
-  bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  // mkstemp makes the file private; a data file gets the usual permissions.
-  mode_t mask = ::umask(0);
-  ::umask(mask);
-  ::fchmod(fd, 0666 & ~mask);
-  ok = ::close(fd) == 0 && ok;
-  if (ok && std::rename(temp.c_str(), host.c_str()) == 0) return true;
-  ::unlink(temp.c_str());
-  return false;
-}
-
-bool WriteLinesCrLf(const CString& libraryPath, const std::vector<CString>& lines) {
-  std::string bytes;
-  for (const CString& line : lines) {
-    bytes += line.str();
-    bytes += "\r\n";
+  for (;;) {
+    ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) return true;
+    bytes.append(buffer, static_cast<size_t>(n));
   }
-  return WriteFileWhole(libraryPath, bytes);
-}
-
-bool AppendLineCrLf(const CString& libraryPath, const CString& line) {
-  std::string bytes;
-  if (FileExists(libraryPath) && !ReadFileBytes(libraryPath, bytes)) return false;
-  bytes += line.str();
-  bytes += "\r\n";
-  return WriteFileWhole(libraryPath, bytes);
 }
 
 bool FileExists(const CString& libraryPath) {
-  std::string host = HostPath(libraryPath);
+  return !libraryPath.IsEmpty() && IsRegularFile(HostPath(libraryPath));
+}
+
+bool NameIsTaken(const CString& libraryPath) {
+  if (libraryPath.IsEmpty()) return false;
+  const std::string host = HostPath(libraryPath);
   struct stat st;
-  return !host.empty() && ::stat(host.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+  return !host.empty() && ::lstat(host.c_str(), &st) == 0;
 }
 
-bool RemoveFile(const CString& libraryPath) {
-  std::string host = HostPath(libraryPath);
-  return !host.empty() && ::unlink(host.c_str()) == 0;
-}
-
-bool RenameFile(const CString& fromPath, const CString& toPath) {
-  std::string from = HostPath(fromPath);
-  std::string to = HostPath(toPath);
-  return !from.empty() && !to.empty() && std::rename(from.c_str(), to.c_str()) == 0;
+UniqueFd OpenDataFile(const CString& libraryPath) {
+  return libraryPath.IsEmpty() ? UniqueFd() : OpenRegularFile(HostPath(libraryPath));
 }
 
 }  // namespace topodlg

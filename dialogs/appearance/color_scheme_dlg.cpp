@@ -28,9 +28,22 @@ constexpr const char* kNameTaken = "配色の名称を新規に入力してく�
 constexpr const char* kAskDelete = "現在選択中の配色を削除します！";
 constexpr const char* kAskRegisterOnOk = "配色を登録しますか！";
 constexpr const char* kAskUpdateOnOk = "配色を更新しますか！";
+// Names the scheme index cannot hold are refused before anything is written.
+constexpr const char* kNameSeparator = "配色の名称に「$」や改行は使えません！";
+constexpr const char* kNameComment = "配色の名称を「;」で始めることはできません！";
+constexpr const char* kNameTooLong = "配色の名称が長すぎます！";
 
 // Every question and notice of this dialog offers OK and Cancel.
 int Ask(const char* text) { return AfxMessageBox(text, MB_OKCANCEL | MB_ICONEXCLAMATION); }
+
+const char* NameProblemText(SchemeNameProblem problem) {
+  switch (problem) {
+    case SchemeNameProblem::Comment: return kNameComment;
+    case SchemeNameProblem::TooLong: return kNameTooLong;
+    case SchemeNameProblem::Empty: return kAskName;
+    default: return kNameSeparator;
+  }
+}
 
 // A swatch's colour fills (0, 0)-(40, 17) inside a white border.
 constexpr CRect kSwatchFill = {0, 0, 40, 17};
@@ -104,7 +117,9 @@ bool CColorSchemeDlg::OnInitDialog() {
 void CColorSchemeDlg::LoadScheme(int position) {
   std::vector<SchemeLine> lines;
   if (position >= 0 && position < m_schemeCount) {
-    m_schemePath = m_dataDir + m_schemeFiles[position];
+    // A file named outside the data directory reads as missing (and the
+    // editor gets no file to open).
+    m_schemePath = SchemeFilePath(m_dataDir, {m_schemeNames[position], m_schemeFiles[position]});
     lines = ReadSchemeFile(m_schemePath);
   }
   m_swatches = SchemeSwatchColours(lines, m_preview == 1);
@@ -140,21 +155,26 @@ void CColorSchemeDlg::OnPaint() {
 void CColorSchemeDlg::PaintSwatches() {
   for (int k = 0; k < kSwatchCount; ++k) {
     CClientDC dc(GetDlgItem(kSwatchIds[k]));
-    dc.SelectObject(CPen(PS_SOLID, 1, RGB(255, 255, 255)));
-    dc.SelectObject(CBrush(m_swatches[k]));
-    dc.Rectangle(kSwatchFill.left, kSwatchFill.top, kSwatchFill.right, kSwatchFill.bottom);
+    FillSwatch(dc, k);
   }
 }
 
+void CColorSchemeDlg::FillSwatch(CDC& dc, int swatch) const {
+  dc.SelectObject(CPen(PS_SOLID, 1, RGB(255, 255, 255)));
+  dc.SelectObject(CBrush(m_swatches[swatch]));
+  dc.Rectangle(kSwatchFill.left, kSwatchFill.top, kSwatchFill.right, kSwatchFill.bottom);
+}
+
 // The frame is drawn over what each swatch shows, as on the screen, so the
-// swatch keeps its colour inside the frame.
+// swatch keeps its colour inside the frame. Each outlining is one drawing of
+// its own (the swatch's fill, then its frame): the frames of earlier clicks
+// are not kept, so the drawing does not grow with every click.
 void CColorSchemeDlg::OutlineSwatches(int framed) {
   for (int k = 0; k < kSwatchCount; ++k) {
     CWnd* swatch = GetDlgItem(kSwatchIds[k]);
-    Drawing shown = swatch->LastDrawing().value_or(Drawing{});
-    Drawing* drawing = swatch->BeginDrawing();
-    *drawing = std::move(shown);
-    CDC dc(drawing);
+    const bool painted = swatch->LastDrawing().has_value();
+    CDC dc(swatch->BeginDrawing());
+    if (painted) FillSwatch(dc, k);
     dc.SelectObject(CPen(PS_SOLID, 1, k == framed ? RGB(0, 0, 0) : RGB(255, 255, 255)));
     dc.SelectStockHollowBrush();
     dc.Rectangle(kSwatchFrame.left, kSwatchFrame.top, kSwatchFrame.right, kSwatchFrame.bottom);
@@ -225,9 +245,10 @@ void CColorSchemeDlg::OnEditButton() {
 
 void CColorSchemeDlg::UpdateScheme() {
   if (Ask(kAskUpdate) != IDOK) return;
-  const CString path = m_dataDir + m_schemeFiles[m_currentPosition];
-  if (!SaveSchemeFile(path, m_schemeNames[m_currentPosition], m_swatches)) {
-    AfxFileErrorBox(path);
+  CString failedPath;
+  if (!UpdateSchemeFile(m_dataDir, {m_schemeNames[m_currentPosition], m_schemeFiles[m_currentPosition]}, m_swatches,
+                        failedPath)) {
+    AfxFileErrorBox(failedPath);
     return;
   }
   m_changeState = ChangeState::PaletteChangeF;
@@ -255,11 +276,15 @@ void CColorSchemeDlg::RegisterNewScheme() {
       return;
     }
   }
-  const SchemeEntry scheme{name, NewSchemeFileName(ListedSchemes())};
-  CString failedPath;
-  if (!RegisterScheme(m_dataDir, scheme, m_swatches, failedPath)) {
-    AfxFileErrorBox(failedPath);
-    return;
+  // The store checks the index again as it is now (another window may have
+  // registered meanwhile) and refuses names the index cannot hold.
+  const SchemeRegistration registration = RegisterScheme(m_dataDir, name, m_swatches);
+  switch (registration.result) {
+    case SchemeRegisterResult::Registered: break;
+    case SchemeRegisterResult::LimitReached: Ask(kLimitReached); return;
+    case SchemeRegisterResult::NameTaken: Ask(kNameTaken); return;
+    case SchemeRegisterResult::BadName: Ask(NameProblemText(registration.nameProblem)); return;
+    case SchemeRegisterResult::WriteFailed: AfxFileErrorBox(registration.failedPath); return;
   }
   // The list is read again from the index, without the "新規登録" entry and
   // without a selection; the swatches and the current position stay.

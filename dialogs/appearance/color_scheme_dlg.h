@@ -61,6 +61,7 @@ class CColorSchemeDlg : public CDialog {
   void ShowNewEntry();
   void ClearPreview();
   void PaintSwatches();
+  void FillSwatch(CDC& dc, int swatch) const;
   void OutlineSwatches(int framed);
 
   void OnSelectionChange();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/confined_name.h"
 #include "platform/text_file.h"
 
 namespace topodlg {
@@ -34,19 +35,31 @@ bool IsIntermediate(const SchemeLevel& level) {
 
 }  // namespace
 
-std::vector<SchemeEntry> ReadSchemeIndex(const CString& indexPath) {
-  std::vector<SchemeEntry> entries;
+SchemeIndexScan ScanSchemeIndex(const CString& indexPath) {
+  SchemeIndexScan scan;
   LineReader reader(indexPath);
+  scan.opened = reader.IsOpen();
   CString line;
-  while (static_cast<int>(entries.size()) < kMaxSchemes && reader.ReadLineCut(line, kIndexLineLimit) &&
-         !line.IsEmpty()) {
+  while (static_cast<int>(scan.entries.size()) < kMaxSchemes) {
+    const long long lineStart = reader.Offset();
+    if (!reader.ReadLineCut(line, kIndexLineLimit) || line.IsEmpty()) {
+      scan.listedEnd = lineStart;
+      return scan;
+    }
     const int dollar = line.Find('$');
     if (dollar < 0)
-      entries.push_back({CString(), line});
+      scan.entries.push_back({CString(), line});
     else
-      entries.push_back({line.Left(dollar), line.Mid(dollar + 1)});
+      scan.entries.push_back({line.Left(dollar), line.Mid(dollar + 1)});
   }
-  return entries;
+  scan.listedEnd = reader.Offset();
+  return scan;
+}
+
+std::vector<SchemeEntry> ReadSchemeIndex(const CString& indexPath) { return ScanSchemeIndex(indexPath).entries; }
+
+CString SchemeFilePath(const CString& dataDir, const SchemeEntry& scheme) {
+  return ConfinedPath(dataDir, scheme.file);
 }
 
 std::vector<CString> ReadSchemeNames(const CString& indexPath) {

@@ -25,14 +25,31 @@ inline constexpr const char* kFreeSchemeFile = "-999";
 
 struct SchemeEntry {
   CString name;
-  CString file;  // relative to the data directory
+  CString file;  // relative to the data directory (see SchemeFilePath)
+
+  friend bool operator==(const SchemeEntry&, const SchemeEntry&) = default;
 };
+
+// The path of a scheme's file: data directory + file, or "" when the index
+// names a file outside the data directory ("..\name", "C:\name"), which
+// then reads as missing and is never written, renamed or removed.
+CString SchemeFilePath(const CString& dataDir, const SchemeEntry& scheme);
 
 // The dialog's index reading: the first 98 bytes of a line (the rest of a longer
 // line is passed over), ending at the first empty
 // line, the end of the file or the 30th line. A line without "$" gives an empty
 // name and the whole line as file. A missing index gives no schemes.
 std::vector<SchemeEntry> ReadSchemeIndex(const CString& indexPath);
+
+// The same reading, with where the listed lines end: a new scheme's line goes
+// there, and the lines after it (behind an empty line, or past the 30th) are
+// kept as they are when the index is rewritten.
+struct SchemeIndexScan {
+  std::vector<SchemeEntry> entries;
+  long long listedEnd = 0;  // file offset just after the last listed line
+  bool opened = false;      // the index is a regular file that could be opened
+};
+SchemeIndexScan ScanSchemeIndex(const CString& indexPath);
 // The terrain colouring dialog's reading of the same file: empty lines and ";"
 // comments are passed over, up to 30 names. A line without "$" gives an empty
 // name, so that the positions stay those of the colour scheme dialog.

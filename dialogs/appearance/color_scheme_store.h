@@ -2,6 +2,12 @@
 // registering a new scheme, deleting one with the renumbering of the files after
 // it. After a failure `failedPath` names the file that could not be written,
 // renamed or removed, for the file-error report.
+//
+// Each change holds the data directory's lock from reading the index to its
+// last write, and works on the index as it is then (another window or process
+// may have changed it since the dialog read it), so concurrent changes never
+// lose one another. A change that fails leaves every file as it was: it never
+// replaces or removes a file it did not make itself.
 #pragma once
 
 #include <vector>
@@ -14,31 +20,55 @@ namespace topodlg {
 // The file of the scheme listed at a position: "Orbis%d.plt" numbered position + 1.
 CString NumberedSchemeFile(int number);
 
-// Rewrites a scheme file whole (a missing file is created, so an edit is never
-// lost because the file went away behind the dialog's back).
-bool SaveSchemeFile(const CString& path, const CString& name, const SwatchColours& colours);
-
 // The file name for a new scheme: "Orbis%d.plt" numbered one past the count of
-// listed files whose name contains "orbis" in any letter case. The files the
-// dialog makes are numbered without gaps, so that name is free; a file of that
-// name left behind (or listed by a hand-edited index) is emptied by the
-// registration.
+// listed files whose name contains "orbis" in any letter case.
 CString NewSchemeFileName(const std::vector<SchemeEntry>& schemes);
 
-// Writes the new scheme's file (create mode) and appends its line to the index,
-// creating the index when it is missing (a first registration in an empty data
-// directory). When the append fails, the new file is removed again.
-bool RegisterScheme(const CString& dataDir, const SchemeEntry& scheme, const SwatchColours& colours,
-                    CString& failedPath);
+// What the index cannot hold as a scheme name: an empty name, a "$" (the
+// separator) or a line break, a ";" first (the terrain colouring dialog reads
+// such a line as a comment), or a line (name "$" file) over the index's line
+// limit, which would be cut on reading, file name and all.
+enum class SchemeNameProblem { None, Empty, Separator, Comment, TooLong };
+SchemeNameProblem CheckSchemeName(const CString& name, const CString& file);
 
-// Deletes the scheme at `position` of `schemes`: removes its file, renames the
-// file of each later scheme at position i from number i + 1 to number i, and
-// rewrites the index whole with the remaining schemes. On success `schemes`
-// holds the remaining schemes with their new file names. A removal or rename
-// that fails ends the deletion there (the files already removed or renamed
-// stay so) and the index is not rewritten; when the index cannot be written,
-// every file is put back as it was.
-bool DeleteScheme(const CString& dataDir, std::vector<SchemeEntry>& schemes, int position,
-                  CString& failedPath);
+enum class SchemeRegisterResult {
+  Registered,
+  LimitReached,  // the index lists 30 schemes
+  NameTaken,     // a listed scheme has this name
+  BadName,       // see `nameProblem`
+  WriteFailed,   // see `failedPath`; nothing was changed
+};
+struct SchemeRegistration {
+  SchemeRegisterResult result = SchemeRegisterResult::WriteFailed;
+  SchemeNameProblem nameProblem = SchemeNameProblem::None;
+  CString file;  // the new scheme's file
+  CString failedPath;
+};
+
+// Registers a new scheme: its file takes the number NewSchemeFileName gives,
+// or the next number that no file has and no listed scheme names (a new file
+// never takes the name of one that exists). The file is made first, then the
+// scheme's line goes right after the listed schemes (so it shows even when an
+// empty line follows them), creating the index when it is missing. When the
+// index cannot be read or written, the new file is removed again.
+SchemeRegistration RegisterScheme(const CString& dataDir, const CString& name, const SwatchColours& colours);
+
+// Rewrites the file of a listed scheme whole (a missing file is created, so
+// an edit is never lost because the file went away behind the dialog's back).
+// The scheme is looked up in the index as it is now, by name and file, else by
+// name (another process may have renumbered it); a scheme no longer listed, or
+// one whose file lies outside the data directory, is not written.
+bool UpdateSchemeFile(const CString& dataDir, const SchemeEntry& scheme, const SwatchColours& colours,
+                      CString& failedPath);
+
+// Deletes the scheme that the dialog lists at `position` of `schemes`: removes
+// its file, renames the file of each later scheme at position i from number
+// i + 1 to number i (a later scheme whose file is not its numbered one keeps
+// it, so no scheme ever gets another's colours), and rewrites the index with the remaining schemes (lines
+// the dialog does not list, after an empty line or past the 30th, are kept).
+// On success `schemes` holds the remaining schemes as the index now lists
+// them. A removal, rename or index write that fails puts every file back and
+// leaves the index as it was.
+bool DeleteScheme(const CString& dataDir, std::vector<SchemeEntry>& schemes, int position, CString& failedPath);
 
 }  // namespace topodlg

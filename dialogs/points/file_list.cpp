@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "platform/file_write.h"
 #include "platform/text_file.h"
 
 namespace topodlg {
@@ -92,20 +93,27 @@ std::vector<CString> ReadListToFirstEmptyLine(const CString& listPath, CommentLi
   return entries;
 }
 
+// A list whose last line has no line end (the user's editor may leave it so)
+// gets one from the write path first: the new path never runs on into it.
+bool AppendFileListEntry(const CString& listPath, const CString& path) {
+  if (listPath.IsEmpty()) return false;
+  return AppendLineCrLf(listPath, path);
+}
+
 RegisterResult RegisterFileListEntry(const CString& listPath, const CString& lowerPath) {
   if (listPath.IsEmpty()) return RegisterResult::WriteFailed;
-  // Lines are compared as read, so a path longer than the line limit is compared
-  // by its first bytes, as it will read back.
-  CString asRead = lowerPath.Left(kFileListLineLimit);
-  for (const CString& line : ReadListLines(listPath)) {
-    if (!line.IsEmpty() && line == asRead) return RegisterResult::Duplicate;
+  // The look for a duplicate and the append are one step for other processes
+  // registering into the same list. The list is read once, line by line, and
+  // the path appended in place: a huge list costs one read and no copy.
+  DataFileLock lock(listPath);
+  // Lines are compared as read, so a path longer than the line limit is
+  // compared by its first bytes, as it will read back.
+  LineReader reader(listPath);
+  if (!reader.IsOpen() && NameIsTaken(listPath)) return RegisterResult::WriteFailed;
+  if (reader.SkipPastLine(LineAsRead(lowerPath, kFileListLineLimit), kFileListLineLimit)) {
+    return RegisterResult::Duplicate;
   }
-  // A list whose last line has no line end (the user's editor may leave it so)
-  // first gets one: the new path must never run on into the last entry.
-  std::string bytes;
-  const bool unended = ReadFileBytes(listPath, bytes) && !bytes.empty() && bytes.back() != '\n';
-  CString line = unended ? "\r\n" + lowerPath : lowerPath;
-  return AppendLineCrLf(listPath, line) ? RegisterResult::Added : RegisterResult::WriteFailed;
+  return AppendLineCrLf(listPath, lowerPath) ? RegisterResult::Added : RegisterResult::WriteFailed;
 }
 
 }  // namespace topodlg

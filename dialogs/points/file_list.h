@@ -42,6 +42,12 @@ enum class RegisterResult {
   Duplicate,   // a line of the file already equals the path; nothing written
   WriteFailed  // the file could not be written; it is as it was
 };
+// Appends a path as it stands, with no duplicate check (the new-file buttons of
+// the target-file chooser do so). The file is created when missing; a last line
+// without a line end gets one first. False when the file could not be written:
+// it is then as it was.
+bool AppendFileListEntry(const CString& listPath, const CString& path);
+
 // Registers a data file's path. The caller passes the path already in lower
 // case, the form every registered entry has.
 RegisterResult RegisterFileListEntry(const CString& listPath, const CString& lowerPath);

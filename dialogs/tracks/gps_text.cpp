@@ -314,7 +314,8 @@ CString RewriteTrackPoint(const CString& type, const TrackPoint& read, const Tra
 PointEditorLabels PointEditorLabelsFor(const CString& type, int notationCode) {
   if (type == "rot") return {"RouteFan", ""};
   if (type == "log") return {"KartPro", ""};
-  if (type != "trk" && type != "pot") return {};
+  // A type the editor cannot read is shown as a "trk" file in its default notation.
+  if (type != "trk" && type != "pot") return {"書式:TRK", "形式:DMS"};
   PointEditorLabels labels;
   labels.fileLabel = type == "pot" ? "書式:POT" : "書式:TRK";
   switch (notationCode) {

@@ -86,7 +86,8 @@ CString WriteTrackPoint(const CString& type, const TrackPoint& point);
 CString RewriteTrackPoint(const CString& type, const TrackPoint& read, const TrackPoint& edited);
 
 // Labels of the point coordinate editor: the file's format, and the coordinate
-// notation chosen by the host's code ("" for "rot" and "log").
+// notation chosen by the host's code ("" for "rot" and "log"). Any other type
+// reads "書式:TRK" and "形式:DMS" whatever the code.
 struct PointEditorLabels {
   CString fileLabel;
   CString notationLabel;

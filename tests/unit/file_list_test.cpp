@@ -64,5 +64,14 @@ TEST(FileListRegistration, AppendsCreatesAndIgnoresDuplicates) {
   EXPECT_EQ(RegisterFileListEntry("", "d:\\a"), RegisterResult::WriteFailed);
 }
 
+TEST(FileListRegistration, NewFilesAreAppendedAsChosenEvenTwice) {
+  TempDir folder;
+  CString list = WriteFile(folder, "EXPLFILE.dat", "d:\\a.txt");
+  EXPECT_TRUE(AppendFileListEntry(list, "D:\\New.TXT"));
+  EXPECT_TRUE(AppendFileListEntry(list, "D:\\New.TXT"));
+  EXPECT_EQ(folder.Read("EXPLFILE.dat"), "d:\\a.txt\r\nD:\\New.TXT\r\nD:\\New.TXT\r\n");
+  EXPECT_FALSE(AppendFileListEntry(PathIn(folder, "none/DATAFILE.dat"), "d:\\b"));
+}
+
 }  // namespace
 }  // namespace topodlg

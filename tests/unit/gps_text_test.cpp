@@ -161,6 +161,7 @@ TEST(TrackPointLines, EditorLabels) {
   EXPECT_EQ(labels("pot", 3), CString("書式:POT/形式:DMS").str());
   EXPECT_EQ(labels("rot", 1), "RouteFan/");
   EXPECT_EQ(labels("log", 1), "KartPro/");
+  EXPECT_EQ(labels("gdb", 1), CString("書式:TRK/形式:DMS").str());
 }
 
 }  // namespace

@@ -31,5 +31,32 @@ TEST(LineReaderCut, KeepsTheHeadOfLongLinesAndSkipsTheirRest) {
   EXPECT_EQ(CutLines(folder, "\n\nab", 4), (Lines{"", "", "ab"}));
 }
 
+// Finds the line that reads as a text, wherever it stands in a long file: not
+// a text inside a line, but a line that a NUL or the limit cuts down to it.
+TEST(LineReaderCut, SkipsPastTheLineThatReadsAsATextOnly) {
+  test::TempDir folder;
+  auto finds = [&](const std::string& bytes, const char* text, int limit = 8) {
+    LineReader reader(test::WriteFile(folder, "list.dat", bytes));
+    return reader.SkipPastLine(text, limit);
+  };
+  EXPECT_TRUE(finds("x\r\nabc\r\ny", "abc"));
+  EXPECT_FALSE(finds("x abc\r\nabcd\r\n", "abc"));
+  EXPECT_TRUE(finds(std::string("abc\0zzz\r\n", 9), "abc"));
+  EXPECT_TRUE(finds("x\nabcdefghij\n", "abcdefgh"));
+  EXPECT_FALSE(finds("", "abc"));
+  EXPECT_FALSE(finds("abc", ""));
+  // Across the reader's buffer: the text straddles a block boundary.
+  std::string big;
+  while (big.size() < (128u << 10) - 3) big += "d:\\other\\file.txt\r\n";
+  big.resize((128u << 10) - 3);
+  big += "\nd:\\target\\file.txt\r\n";
+  EXPECT_TRUE(finds(big, "d:\\target\\file.txt", 199));
+  LineReader reader(test::WriteFile(folder, "big.dat", big + "after\r\n"));
+  ASSERT_TRUE(reader.SkipPastLine("d:\\target\\file.txt", 199));
+  CString line;
+  ASSERT_TRUE(reader.ReadLineCut(line, 199));
+  EXPECT_EQ(line, CString("after"));
+}
+
 }  // namespace
 }  // namespace topodlg

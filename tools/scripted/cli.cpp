@@ -6,14 +6,17 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <memory>
+#include <new>
 
 #include "frame/entry_table.h"
 #include "platform/clock.h"
 #include "platform/codepage.h"
-#include "platform/event_log.h"
-#include "platform/json.h"
 #include "platform/module_state.h"
+#include "tools/scripted/event_log.h"
+#include "tools/scripted/event_recorder.h"
+#include "tools/scripted/json.h"
 #include "tools/scripted/scripted_user.h"
 
 namespace topodlg {
@@ -152,7 +155,6 @@ class CallSetup {
   explicit CallSetup(ModuleState& state) : m_state(state), m_saved(state.drives), m_now(state.now) {}
   ~CallSetup() {
     m_state.backend = nullptr;
-    m_state.log = nullptr;
     m_state.drives = m_saved;
     m_state.now = m_now;
   }
@@ -231,13 +233,14 @@ int Call(const std::vector<std::string>& args, std::FILE* out, std::FILE* err, s
     logOut = logFile.get();
   }
   EventLog log(logOut);
+  if (scripted) scripted->SetLog(&log);
+  EventRecorder events(scripted ? static_cast<UiBackend*>(scripted.get()) : graphical.get(), log);
 
   ModuleState& state = AfxGetModuleState();
   CallSetup restore(state);
   for (const auto& [letter, folder] : o.drives) state.drives.Map(letter, folder);
   state.now = o.now;
-  state.log = &log;
-  state.backend = scripted ? static_cast<UiBackend*>(scripted.get()) : graphical.get();
+  state.backend = &events;
 
   EntryResult result = entry->invoke(values);
   if (!drawing.empty()) log.Write(JsonObject().Add("event", "drawing").AddRaw("ops", DrawingJson(drawing)).str());
@@ -279,6 +282,13 @@ int RunTopodlg(const std::vector<std::string>& args, std::FILE* out, std::FILE* 
   } catch (const ScriptError& e) {
     std::fprintf(err, "topodlg: %s\n", e.Message().c_str());
     return 3;
+  } catch (const std::filesystem::filesystem_error& e) {
+    // The library's own wording stays inside: the user gets the path and the reason.
+    std::fprintf(err, "topodlg: cannot use the path \"%s\": %s\n", e.path1().c_str(), e.code().message().c_str());
+    return 1;
+  } catch (const std::bad_alloc&) {
+    std::fprintf(err, "topodlg: out of memory\n");
+    return 1;
   } catch (const std::exception& e) {
     std::fprintf(err, "topodlg: %s\n", e.what());
     return 1;

@@ -8,11 +8,11 @@
 
 #include "platform/codepage.h"
 #include "platform/dialog.h"
-#include "platform/event_log.h"
-#include "platform/json.h"
 #include "platform/path_map.h"
 #include "platform/text_file.h"
 #include "platform/user_input.h"
+#include "tools/scripted/event_log.h"
+#include "tools/scripted/json.h"
 
 namespace topodlg {
 namespace {
@@ -166,7 +166,10 @@ void ScriptedUser::Perform(CDialog& dialog, const ScriptAction& action) {
   }
   if (verb == "enter") return user::Enter(dialog);
   if (verb == "escape" || verb == "close") return user::Cancel(dialog);
-  if (verb == "dump") return LogEvent(DumpJson(dialog));
+  if (verb == "dump") {
+    if (m_log) m_log->Write(DumpJson(dialog));
+    return;
+  }
   if (verb == "screenshot") {
     if (!m_screenshot) Fail(action, "screenshots need the graphical backend, which this build does not have");
     std::string error = m_screenshot(dialog, action.words[0].text);
@@ -176,7 +179,7 @@ void ScriptedUser::Perform(CDialog& dialog, const ScriptAction& action) {
 
   auto [owner, control] = Reach(dialog, action, 0);
   const ControlKind kind = control->Kind();
-  auto mustBe = [&](bool fits, const char* what) {
+  auto mustBe = [&, control = control](bool fits, const char* what) {
     if (!fits) Fail(action, "\"" + verb + "\" does not fit " + KindName(kind) + " " + std::to_string(control->GetDlgCtrlID()) + " (" + what + ")");
   };
   if (verb == "click") {
@@ -279,9 +282,12 @@ std::optional<CString> ScriptedUser::FileDialog(const FileDialogRequest& request
   if (!word.quoted && word.text == "cancel") return std::nullopt;
   // A host path (absolute, or relative to the current folder) is handed to the
   // library in its own form; "X:\..." is taken as it is.
+  if (word.text.empty()) Fail(action, "pick needs a path or cancel, not \"\"");
   const bool libraryForm = word.text.size() >= 2 && word.text[1] == ':';
-  CString path = libraryForm ? Cp932(action, word.text)
-                             : LibraryPath(std::filesystem::absolute(word.text).lexically_normal().string());
+  std::error_code error;
+  std::filesystem::path absolute = libraryForm ? std::filesystem::path() : std::filesystem::absolute(word.text, error);
+  if (error) Fail(action, "\"" + word.text + "\" is no usable path (" + error.message() + ")");
+  CString path = libraryForm ? Cp932(action, word.text) : LibraryPath(absolute.lexically_normal().string());
   if (request.mustExist && !FileExists(path)) Fail(action, "\"" + word.text + "\" does not exist");
   return path;
 }
