@@ -17,13 +17,22 @@ constexpr size_t kBufferSize = 128 * 1024;
 
 // The text a C string holds: up to the first NUL, without a lead byte that
 // lost its second byte to the cut.
+// True when the last byte is a lead byte without its second byte. A byte
+// below 0x40 is never the second byte of a character, so the characters are
+// counted from the last such byte, not from the start: a point line that ends
+// in digits costs one step, not one per byte.
+bool EndsInLoneLeadByte(std::string_view bytes) {
+  size_t i = bytes.size();
+  while (i > 0 && static_cast<unsigned char>(bytes[i - 1]) >= 0x40) --i;
+  while (i < bytes.size()) i += IsLeadByte(static_cast<unsigned char>(bytes[i])) ? 2 : 1;
+  return i > bytes.size();
+}
+
 void EndAtNul(std::string& bytes) {
   const size_t nul = bytes.find('\0');
   if (nul == std::string::npos) return;
   bytes.resize(nul);
-  size_t i = 0;
-  while (i < bytes.size()) i += IsLeadByte(static_cast<unsigned char>(bytes[i])) ? 2 : 1;
-  if (i > bytes.size()) bytes.pop_back();
+  if (EndsInLoneLeadByte(bytes)) bytes.pop_back();
 }
 
 }  // namespace
@@ -97,9 +106,7 @@ bool LineReader::ReadLine(CString& line, int limit) {
   std::string bytes(text, take);
   if (!m_lineContinues) {
     // A lead byte that ends its line has no second byte: it is not a character.
-    size_t i = 0;
-    while (i < bytes.size()) i += IsLeadByte(static_cast<unsigned char>(bytes[i])) ? 2 : 1;
-    if (i > bytes.size()) bytes.pop_back();
+    if (EndsInLoneLeadByte(bytes)) bytes.pop_back();
   }
   EndAtNul(bytes);
   line = CString(std::move(bytes));

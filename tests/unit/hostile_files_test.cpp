@@ -80,6 +80,10 @@ TEST(LineReading, CutsFallOnCharacterBoundaries) {
   EXPECT_EQ(Lines(path, 4, true), (Strings{"abア", "abc", "", "ab\x83\x83"}));
   EXPECT_EQ(LineAsRead("abアイ", 3), CString("ab"));
   EXPECT_EQ(LineAsRead("abc\x83", 199), CString("abc"));
+  // Second bytes that look like lead bytes (88 9F is one character) are told
+  // from a lone lead byte however the line begins.
+  const CString pairs = test::WriteFile(dir, "b.txt", "x\x88\x9F\x83\n1\x83\x83\x83\x83\n\x88\x9F\x88\x9F\n");
+  EXPECT_EQ(Lines(pairs, 199, true), (Strings{"x\x88\x9F", "1\x83\x83\x83\x83", "\x88\x9F\x88\x9F"}));
   EXPECT_EQ(LineAsRead(CString(std::string("a\0b", 3)), 199), CString("a"));
 }
 
