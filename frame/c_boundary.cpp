@@ -1,16 +1,16 @@
 #include "frame/c_boundary.h"
 
+#include <exception>
 #include <utility>
 
 #include "topodlg/topodlg.h"
-
-// A host's device context: a drawing that the context records into.
-struct TopoDlgDC {
-  topodlg::Drawing drawing;
-  topodlg::CDC dc{&drawing};
-};
+#include "tools/scripted/script.h"
 
 namespace topodlg {
+
+namespace {
+thread_local std::string lastError;
+}  // namespace
 
 const char* HoldResult(CString result) {
   thread_local CString held;
@@ -18,6 +18,22 @@ const char* HoldResult(CString result) {
   return held.c_str();
 }
 
-CDC* DeviceContextOf(TopoDlgDC* handle) { return handle ? &handle->dc : nullptr; }
+void CallStarted() noexcept { lastError.clear(); }
+
+void CallFailed() {
+  try {
+    throw;
+  } catch (const ScriptError& e) {
+    lastError = e.Message();
+  } catch (const std::exception& e) {
+    lastError = e.what();
+  } catch (...) {
+    lastError = "the call failed";
+  }
+  if (lastError.empty()) lastError = "the call failed";
+}
+
+void SetLastError(std::string reason) { lastError = std::move(reason); }
+const std::string& LastError() { return lastError; }
 
 }  // namespace topodlg

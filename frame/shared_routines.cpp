@@ -2,8 +2,6 @@
 
 #include "platform/codepage.h"
 #include "platform/common_dialogs.h"
-#include "platform/event_log.h"
-#include "platform/json.h"
 #include "platform/path_map.h"
 #include "platform/process.h"
 
@@ -37,18 +35,7 @@ void RunEditorAndWait(const CString& program, const CString& file) {
   const bool noProgram = argv.empty();
   argv.push_back(HostArgument(file));
   std::optional<int> exit = noProgram ? std::nullopt : RunProgramAndWait(argv);
-
-  std::vector<std::string> quoted;
-  for (const auto& a : argv) quoted.push_back(JsonQuote(a));
-  JsonObject event;
-  event.Add("event", "process").Add("command", ToUtf8(commandLine)).AddRaw("argv", JsonArray(quoted));
-  event.Add("started", exit.has_value());
-  if (exit) {
-    event.Add("exit", *exit);
-  } else {
-    event.AddNull("exit");
-  }
-  LogEvent(event.str());
+  ReportProgramRun({commandLine, std::move(argv), exit});
 }
 
 CString BrowseForFile(const CString& defaultExtension, const CString& initialName, const CString& filter) {

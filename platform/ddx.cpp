@@ -81,17 +81,6 @@ void DDX_Text(CDataExchange* pDX, int id, int& value) {
   }
 }
 
-void DDX_Text(CDataExchange* pDX, int id, unsigned& value) {
-  pDX->PrepareCtrl(id);
-  if (pDX->m_bSaveAndValidate) {
-    long long v;
-    if (!ParseWholeInt(ControlText(pDX, id), v) || v < 0 || v > UINT_MAX) FailWith(pDX, ParseIntMessage());
-    value = static_cast<unsigned>(v);
-  } else {
-    SetTextIfChanged(pDX, id, CString::Formatted("%u", value));
-  }
-}
-
 void DDX_Text(CDataExchange* pDX, int id, float& value) {
   pDX->PrepareCtrl(id);
   if (pDX->m_bSaveAndValidate) {
@@ -100,17 +89,6 @@ void DDX_Text(CDataExchange* pDX, int id, float& value) {
     value = static_cast<float>(v);
   } else {
     SetTextIfChanged(pDX, id, FormatReal(value, FLT_DIG));
-  }
-}
-
-void DDX_Text(CDataExchange* pDX, int id, double& value) {
-  pDX->PrepareCtrl(id);
-  if (pDX->m_bSaveAndValidate) {
-    double v;
-    if (!ParseWholeReal(ControlText(pDX, id), v)) FailWith(pDX, ParseRealMessage());
-    value = v;
-  } else {
-    SetTextIfChanged(pDX, id, FormatReal(value, DBL_DIG));
   }
 }
 
@@ -149,38 +127,6 @@ void DDX_CBStringExact(CDataExchange* pDX, int id, CString& value) {
   }
 }
 
-void DDX_CBIndex(CDataExchange* pDX, int id, int& index) {
-  pDX->PrepareCtrl(id);
-  CWnd* combo = pDX->m_pDlgWnd->GetDlgItem(id);
-  if (pDX->m_bSaveAndValidate) {
-    index = combo->GetCurSel();
-  } else {
-    combo->SetCurSel(index);
-  }
-}
-
-void DDX_LBIndex(CDataExchange* pDX, int id, int& index) { DDX_CBIndex(pDX, id, index); }
-
-void DDX_LBString(CDataExchange* pDX, int id, CString& value) {
-  pDX->PrepareCtrl(id);
-  CWnd* list = pDX->m_pDlgWnd->GetDlgItem(id);
-  if (pDX->m_bSaveAndValidate) {
-    value = list->GetLBText(list->GetCurSel());
-  } else {
-    list->SelectString(-1, value);
-  }
-}
-
-void DDX_Check(CDataExchange* pDX, int id, int& state) {
-  pDX->PrepareCtrl(id);
-  CWnd* box = pDX->m_pDlgWnd->GetDlgItem(id);
-  if (pDX->m_bSaveAndValidate) {
-    state = box->GetCheck();
-  } else {
-    box->SetCheck(state);
-  }
-}
-
 void DDX_Radio(CDataExchange* pDX, int id, int& value) {
   pDX->PrepareCtrl(id);
   std::vector<CWnd*> radios;
@@ -203,16 +149,6 @@ void DDV_MinMaxInt(CDataExchange* pDX, int value, int min, int max) {
 
 void DDV_MinMaxFloat(CDataExchange* pDX, float value, float min, float max) {
   if (pDX->m_bSaveAndValidate && (value < min || value > max)) FailWith(pDX, RealRangeMessage(min, max));
-}
-
-void DDV_MinMaxDouble(CDataExchange* pDX, double value, double min, double max) {
-  if (pDX->m_bSaveAndValidate && (value < min || value > max)) FailWith(pDX, RealRangeMessage(min, max));
-}
-
-void DDV_MaxChars(CDataExchange* pDX, const CString& value, int count) {
-  if (pDX->m_bSaveAndValidate && value.GetLength() > count) {
-    FailWith(pDX, CString::Formatted("%d 文字以内で入力してください。", count));
-  }
 }
 
 }  // namespace topodlg

@@ -22,25 +22,18 @@ class CDataExchange {
 };
 
 void DDX_Text(CDataExchange* pDX, int id, int& value);
-void DDX_Text(CDataExchange* pDX, int id, unsigned& value);
 void DDX_Text(CDataExchange* pDX, int id, float& value);
-void DDX_Text(CDataExchange* pDX, int id, double& value);
 void DDX_Text(CDataExchange* pDX, int id, CString& value);
 // Combo box text: on the way in, selects the first item that begins with the
 // value, else (with an edit field) sets the edit text.
 void DDX_CBString(CDataExchange* pDX, int id, CString& value);
+// The same, selecting only an item equal to the value.
 void DDX_CBStringExact(CDataExchange* pDX, int id, CString& value);
-void DDX_CBIndex(CDataExchange* pDX, int id, int& index);
-void DDX_LBIndex(CDataExchange* pDX, int id, int& index);
-void DDX_LBString(CDataExchange* pDX, int id, CString& value);
-void DDX_Check(CDataExchange* pDX, int id, int& state);
 // `value` is the index of the checked radio of the group that starts at id.
 void DDX_Radio(CDataExchange* pDX, int id, int& value);
 
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int min, int max);
 void DDV_MinMaxFloat(CDataExchange* pDX, float value, float min, float max);
-void DDV_MinMaxDouble(CDataExchange* pDX, double value, double min, double max);
-void DDV_MaxChars(CDataExchange* pDX, const CString& value, int count);
 
 // The framework's messages (also used where a dialog reports the same problem).
 CString ParseIntMessage();

@@ -4,9 +4,6 @@
 #include <cassert>
 #include <cstdio>
 
-#include "platform/codepage.h"
-#include "platform/event_log.h"
-#include "platform/json.h"
 #include "platform/ui_backend.h"
 
 namespace topodlg {
@@ -104,7 +101,7 @@ int CDialog::DoModal() {
   if (backend) backend->DialogCreated(*this);
   m_visible = true;
   if (OnInitDialog()) SetInitialFocus();
-  LogEvent(JsonObject().Add("event", "open").Add("dialog", m_templateId).Add("title", ToUtf8(m_title)).str());
+  if (backend) backend->DialogOpened(*this);
   if (!m_ended) {
     if (backend) {
       backend->RunModalLoop(*this);
@@ -113,7 +110,7 @@ int CDialog::DoModal() {
     }
   }
   m_visible = false;
-  LogEvent(JsonObject().Add("event", "end").Add("dialog", m_templateId).Add("code", m_endCode).str());
+  if (backend) backend->DialogEnded(*this, m_endCode);
   return m_endCode;
 }
 
@@ -131,7 +128,6 @@ bool CDialog::Create(int templateId, CDialog* parent) {
 void CDialog::EndDialog(int code) {
   m_ended = true;
   m_endCode = code;
-  ModelChanged();
 }
 
 bool CDialog::UpdateData(bool saveAndValidate) {
@@ -224,19 +220,16 @@ std::vector<CWnd*> CDialog::GroupOf(int id) {
 
 void CDialog::SetWindowText(const CString& title) {
   m_title = title;
-  ModelChanged();
 }
 
 void CDialog::SetWindowPos(const CWnd*, int x, int y, int, int, unsigned flags) {
   if (flags & SWP_NOMOVE) return;
   m_screenPosition = CPoint{x, y};
-  ModelChanged();
 }
 
 void CDialog::ShowWindow(int command) {
   m_visible = command != SW_HIDE;
   if (m_visible) m_invalid = true;
-  ModelChanged();
 }
 
 void CDialog::Invalidate(bool) {
@@ -281,7 +274,6 @@ void CDialog::MoveFocus(CDialog* owner, int id) {
   int oldId = root.m_focusId;
   root.m_focusOwner = owner;
   root.m_focusId = id;
-  ModelChanged();
   if (oldOwner) {
     if (CWnd* old = oldOwner->FindControl(oldId)) {
       if (int code = FocusNotification(*old, false)) oldOwner->Notify(oldId, code);
@@ -306,7 +298,6 @@ void CDialog::SetInitialFocus() {
 
 Drawing* CDialog::BeginDrawing() {
   m_drawing.emplace();
-  ModelChanged();
   return &*m_drawing;
 }
 

@@ -103,13 +103,11 @@ class CDialog {
   // --- Used by backends -----------------------------------------------------
   int TemplateId() const { return m_templateId; }
   const DialogTemplate* Template() const { return m_template; }
-  CDialog* Parent() const { return m_parent; }
   // The top-level dialog this one belongs to (itself when it is not a page).
   CDialog& Root();
   const std::vector<std::unique_ptr<CWnd>>& Controls() const { return m_controls; }
   const std::vector<CDialog*>& Pages() const { return m_pages; }
   bool IsEnded() const { return m_ended; }
-  int EndCode() const { return m_endCode; }
   // Delivers a notification as the control would: the message map first; then
   // IDOK and IDCANCEL clicks fall back to OnOK and OnCancel.
   void Notify(int id, int code);
@@ -122,9 +120,6 @@ class CDialog {
   void PaintControl(CWnd& control);
   const std::optional<Drawing>& LastDrawing() const { return m_drawing; }
   Drawing* BeginDrawing();
-  // Bumped on every change of the control model (for mirrors).
-  unsigned Revision() const { return m_revision; }
-  void ModelChanged() { ++m_revision; }
 
  private:
   bool CreateControls(int templateId);
@@ -152,7 +147,6 @@ class CDialog {
   std::optional<Drawing> m_drawing;
   CDialog* m_focusOwner = nullptr;
   int m_focusId = 0;
-  unsigned m_revision = 0;
 };
 
 // Device contexts that draw into a dialog or one of its controls. Each one

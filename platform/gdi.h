@@ -20,8 +20,6 @@ constexpr COLORREF RGB(int r, int g, int b) {
 constexpr int GetRValue(COLORREF c) { return static_cast<int>(c & 0xFF); }
 constexpr int GetGValue(COLORREF c) { return static_cast<int>((c >> 8) & 0xFF); }
 constexpr int GetBValue(COLORREF c) { return static_cast<int>((c >> 16) & 0xFF); }
-// "#rrggbb", lower case.
-std::string ColorHex(COLORREF color);
 
 struct CPoint {
   int x = 0, y = 0;
@@ -92,9 +90,6 @@ struct DrawOp {
 };
 using Drawing = std::vector<DrawOp>;
 
-// The JSON array of the contract's drawing operations.
-std::string DrawingJson(const Drawing& drawing);
-
 // A device context that records into a drawing. Selecting returns the object
 // that was selected before, as the framework does, so it can be restored.
 class CDC {
@@ -120,8 +115,6 @@ class CDC {
   int SetBkMode(int mode);
   COLORREF SetTextColor(COLORREF color);
   COLORREF SetBkColor(COLORREF color);
-
-  const Drawing& Recorded() const { return *m_target; }
 
  private:
   void Record(DrawOp op) { if (m_target) m_target->push_back(std::move(op)); }

@@ -1,6 +1,6 @@
 // The library's module state: what a call of an entry function runs inside. It
-// holds the services the host sets up (the user-interface backend, the event
-// log, the drive map, the clock) and is entered through AFX_MAINTAIN_STATE.
+// holds the services the host sets up (the user-interface backend, the drive
+// map, the clock) and is entered through AFX_MAINTAIN_STATE.
 #pragma once
 
 #include <ctime>
@@ -13,12 +13,10 @@
 namespace topodlg {
 
 class UiBackend;
-class EventLog;
 
 struct ModuleState {
   DriveMap drives;
   UiBackend* backend = nullptr;  // nullptr: no user (every dialog cancels)
-  EventLog* log = nullptr;       // nullptr: events are not recorded
   std::optional<std::tm> now;    // the local time the library sees, if fixed
   int depth = 0;                 // how many guards are active
   // Templates a host adds to the library's own (tests use them for dialogs

@@ -64,7 +64,10 @@ std::vector<CString> SplitPath(const CString& path) {
 
 }  // namespace
 
-DriveMap::DriveMap() { m_drives['Z'] = "/"; }
+// (Strings here are built with assign(count, char) and constructors rather than
+// by assigning short literals: GCC 12 at -O3 wrongly reports -Wrestrict inside
+// std::string's literal assignment.)
+DriveMap::DriveMap() { m_drives.try_emplace('Z', 1, '/'); }
 
 // The folder is kept absolute, so that the paths a file picker hands out (which
 // are absolute) find their drive even when it was mapped by a relative name.
@@ -85,11 +88,11 @@ std::string DriveMap::ToHost(const CString& libraryPath) const {
     root = it->second;
     rest = libraryPath.Mid(2);
   } else if (libraryPath.GetLength() >= 1 && libraryPath[0] == '/') {
-    root = "/";
+    root.assign(1, '/');
     rest = libraryPath;
   } else {
     // A relative path stays relative to the current folder.
-    root = ".";
+    root.assign(1, '.');
     rest = libraryPath;
   }
   std::string host = root;

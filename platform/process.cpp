@@ -9,6 +9,7 @@
 #include <cerrno>
 
 #include "platform/path_map.h"
+#include "platform/ui_backend.h"
 
 extern char** environ;
 
@@ -101,6 +102,10 @@ std::optional<int> RunProgramAndWait(const std::vector<std::string>& argv) {
     return WEXITSTATUS(status);
   }
   return 128 + WTERMSIG(status);
+}
+
+void ReportProgramRun(const ProgramRun& run) {
+  if (UiBackend* backend = CurrentBackend()) backend->ProgramRan(run);
 }
 
 }  // namespace topodlg

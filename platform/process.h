@@ -33,4 +33,13 @@ bool IsExecutableFile(const CString& libraryPath);
 // waits. Returns the exit status, or nothing when it could not be started.
 std::optional<int> RunProgramAndWait(const std::vector<std::string>& argv);
 
+// A program the library ran (the external editor), as the backend hears of it.
+struct ProgramRun {
+  CString commandLine;            // the command line as the library built it
+  std::vector<std::string> argv;  // what the program was given (host paths, UTF-8)
+  std::optional<int> exit;        // nothing when it did not start
+};
+// Tells the backend of the call, if there is one.
+void ReportProgramRun(const ProgramRun& run);
+
 }  // namespace topodlg

@@ -1,6 +1,8 @@
 // What the dialog framework needs from a user: someone to work a modal dialog
 // until it ends, and answers to message boxes and pickers. The scripted user and
-// the graphical backend implement it; dialog code never calls it directly.
+// the graphical backend implement it; dialog code never calls it directly. The
+// backend also hears what the user was shown and what the library ran, so that
+// a host can record the call (topodlg writes its log from what it hears).
 #pragma once
 
 #include <optional>
@@ -11,6 +13,7 @@
 namespace topodlg {
 
 class CDialog;
+struct ProgramRun;
 
 struct FileDialogRequest {
   bool open = true;
@@ -39,6 +42,12 @@ class UiBackend {
   // A dialog (modal, or a tab page) was created / is being destroyed.
   virtual void DialogCreated(CDialog&) {}
   virtual void DialogDestroyed(CDialog&) {}
+  // A modal dialog, initialised, is shown / has ended with `code` (also one
+  // that ended while it was initialised and never reached the modal loop).
+  virtual void DialogOpened(CDialog&) {}
+  virtual void DialogEnded(CDialog&, int /*code*/) {}
+  // The library ran a program and waited for it, or could not start it.
+  virtual void ProgramRan(const ProgramRun&) {}
 };
 
 // The backend of the current call, or nullptr when nobody is there.

@@ -27,33 +27,24 @@ CWnd::CWnd(CDialog* owner, ControlTemplate control) : m_owner(owner), m_template
   m_readOnly = m_template.kind == ControlKind::Edit && m_template.Has(style::kEditReadOnly);
 }
 
-void CWnd::Changed() {
-  if (m_owner) m_owner->ModelChanged();
-}
-
 void CWnd::SetWindowText(const CString& text) {
   m_text = text;
-  Changed();
 }
 
 void CWnd::EnableWindow(bool enable) {
   m_enabled = enable;
-  Changed();
 }
 
 void CWnd::ShowWindow(int command) {
   m_visible = command != SW_HIDE;
-  Changed();
 }
 
 void CWnd::SetReadOnly(bool readOnly) {
   m_readOnly = readOnly;
-  Changed();
 }
 
 void CWnd::SetCheck(int state) {
   m_checked = state < 0 ? 0 : (state > 2 ? 2 : state);
-  Changed();
 }
 
 int CWnd::AddString(const CString& item) {
@@ -72,7 +63,6 @@ int CWnd::InsertString(int index, const CString& item) {
   m_items.insert(m_items.begin() + index, item);
   m_itemData.insert(m_itemData.begin() + index, 0);
   if (m_selected >= index) ++m_selected;
-  Changed();
   return index;
 }
 
@@ -86,7 +76,6 @@ int CWnd::DeleteString(int index) {
     --m_selected;
   }
   if (m_top >= GetCount()) m_top = GetCount() > 0 ? GetCount() - 1 : 0;
-  Changed();
   return GetCount();
 }
 
@@ -96,7 +85,6 @@ void CWnd::ResetContent() {
   m_selected = -1;
   m_top = 0;
   if (Kind() == ControlKind::Combo) m_text.Empty();
-  Changed();
 }
 
 int CWnd::SetCurSel(int index) {
@@ -104,7 +92,6 @@ int CWnd::SetCurSel(int index) {
   m_selected = valid ? index : -1;
   if (Kind() == ControlKind::Combo) m_text = valid ? m_items[static_cast<size_t>(index)] : CString();
   if (valid && Kind() == ControlKind::List && index < m_top) m_top = index;
-  Changed();
   return valid ? index : CB_ERR;
 }
 
@@ -152,7 +139,6 @@ intptr_t CWnd::GetItemData(int index) const {
 int CWnd::SetTopIndex(int index) {
   if (index < 0 || index >= GetCount()) return LB_ERR;
   m_top = index;
-  Changed();
   return 0;
 }
 
@@ -162,7 +148,6 @@ void CWnd::SetScrollRange(int min, int max, bool) {
   m_min = min;
   m_max = max;
   m_pos = std::clamp(m_pos, std::min(m_min, m_max), std::max(m_min, m_max));
-  Changed();
 }
 
 void CWnd::GetScrollRange(int* min, int* max) const {
@@ -173,7 +158,6 @@ void CWnd::GetScrollRange(int* min, int* max) const {
 int CWnd::SetScrollPos(int pos, bool) {
   int old = m_pos;
   m_pos = std::clamp(pos, std::min(m_min, m_max), std::max(m_min, m_max));
-  Changed();
   return old;
 }
 
@@ -185,7 +169,6 @@ void CWnd::UpdateWindow() {
 
 Drawing* CWnd::BeginDrawing() {
   m_drawing.emplace();
-  Changed();
   return &*m_drawing;
 }
 

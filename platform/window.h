@@ -105,7 +105,6 @@ class CWnd {
 
  private:
   friend class CDialog;
-  void Changed();
 
   CDialog* m_owner;
   ControlTemplate m_template;

@@ -3,7 +3,7 @@
 # through sudo). Packages already present are left alone.
 set -euo pipefail
 
-packages=(g++ cmake make googletest libgtest-dev)
+packages=(g++ cmake make googletest libgtest-dev nlohmann-json3-dev pkg-config python3 binutils)
 # The graphical backend and its fonts, when asked for (TOPODLG_GUI=1).
 if [ "${TOPODLG_GUI:-1}" = "1" ]; then
   packages+=(qt6-base-dev fonts-ipafont-gothic fonts-ipafont-mincho)

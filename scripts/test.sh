@@ -10,6 +10,8 @@ jobs=$(nproc 2>/dev/null || echo 2)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+# The example hosts against an installed copy of the library.
+bash scripts/check-hosts.sh build
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTOPODLG_SANITIZE=ON
 cmake --build build-sanitize -j"$jobs"

@@ -155,16 +155,9 @@ void CAreaLegendSetDlg::OnEditFile() {
 // entries still in it, so the user loses nothing and can cancel or try again.
 void CAreaLegendSetDlg::OnOK() {
   if (m_modified == 1) {
-    const CString workPath = LegendWorkPath(m_dataDirectory);
-    switch (SaveLegendSection(m_dataDirectory, m_legendPath, m_group, m_entries)) {
-      case LegendSaveOutcome::Saved: break;
-      case LegendSaveOutcome::TooLong:
-      case LegendSaveOutcome::RenameFailed:
-        AfxFileErrorBox(m_legendPath);
-        return;
-      case LegendSaveOutcome::WorkFileFailed:
-        AfxFileErrorBox(workPath);
-        return;
+    if (SaveLegendSection(m_legendPath, m_group, m_entries) != LegendSaveOutcome::Saved) {
+      AfxFileErrorBox(m_legendPath);
+      return;
     }
   }
   EndDialog(IDOK);

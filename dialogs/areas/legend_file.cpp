@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/file_write.h"
 #include "platform/text_file.h"
 
 namespace topodlg {
@@ -40,8 +41,6 @@ CString LegendFilePath(const CString& dataDirectory, int linearFlag) {
 }
 
 CString LegendSectionHeader(int group) { return CString::Formatted("GROUP%d", group + 1); }
-
-CString LegendWorkPath(const CString& dataDirectory) { return dataDirectory + "work.txt"; }
 
 std::vector<CString> ReadLegendSection(const CString& legendPath, int group) {
   const CString header = LegendSectionHeader(group);
@@ -140,8 +139,10 @@ std::vector<CString> RewriteLegendLines(const std::vector<CString>& oldLines, in
   return lines;
 }
 
-LegendSaveOutcome SaveLegendSection(const CString& dataDirectory, const CString& legendPath, int group,
-                                    const std::vector<CString>& entries) {
+LegendSaveOutcome SaveLegendSection(const CString& legendPath, int group, const std::vector<CString>& entries) {
+  // Another process saving a section of the same file between this read and
+  // the write would otherwise lose its change.
+  DataFileLock lock(legendPath);
   std::vector<CString> old;
   {
     LineReader reader(legendPath);
@@ -153,14 +154,9 @@ LegendSaveOutcome SaveLegendSection(const CString& dataDirectory, const CString&
       old.push_back(line);
     }
   }
-  // The work file goes through the one write path (written whole, or not at
-  // all); the rename then replaces the legend file in one step.
-  const CString workPath = LegendWorkPath(dataDirectory);
-  if (!WriteLinesCrLf(workPath, RewriteLegendLines(old, group, entries))) return LegendSaveOutcome::WorkFileFailed;
-  if (!RenameFile(workPath, legendPath)) {
-    RemoveFile(workPath);
-    return LegendSaveOutcome::RenameFailed;
-  }
+  // Written whole beside the legend file and renamed over it: there is no
+  // moment without a legend file, and a failure leaves the old one.
+  if (!WriteLinesCrLf(legendPath, RewriteLegendLines(old, group, entries))) return LegendSaveOutcome::WriteFailed;
   return LegendSaveOutcome::Saved;
 }
 

@@ -71,16 +71,12 @@ std::vector<CString> RewriteLegendLines(const std::vector<CString>& oldLines, in
 enum class LegendSaveOutcome {
   Saved,
   TooLong,         // the file has more than 299 lines (or is too large to hold)
-  WorkFileFailed,  // "work.txt" could not be created or written
-  RenameFailed,    // "work.txt" could not replace the legend file
+  WriteFailed,     // the new file could not be written or put in the old one's place
 };
 
-// Rewrites the legend file with the group's section replaced. The new file is
-// written whole to data directory + "work.txt", which is then renamed over the
-// legend file in one step, so there is no moment without a legend file.
-LegendSaveOutcome SaveLegendSection(const CString& dataDirectory, const CString& legendPath, int group,
-                                    const std::vector<CString>& entries);
-// The path of the work file for a data directory.
-CString LegendWorkPath(const CString& dataDirectory);
+// Rewrites the legend file with the group's section replaced, through the
+// one write path (a temporary file beside it renamed over it, under the
+// folder's lock from the read to the write).
+LegendSaveOutcome SaveLegendSection(const CString& legendPath, int group, const std::vector<CString>& entries);
 
 }  // namespace topodlg

@@ -87,9 +87,9 @@ AlbumEntry ParseAlbumEntry(const CString& line) {
 
 bool WriteAlbumEntry(const CString& albumPath, const CString& line, bool firstEntry) {
   if (firstEntry) return WriteFileWhole(albumPath, line.str() + "\r\n");
-  std::string bytes;
-  const bool unended = ReadFileBytes(albumPath, bytes) && !bytes.empty() && bytes.back() != '\n';
-  return AppendLineCrLf(albumPath, unended ? "\r\n" + line : line);
+  // An album whose last line lost its line end (in a person's editor) gets
+  // one from the write path first.
+  return AppendLineCrLf(albumPath, line);
 }
 
 std::vector<CString> ReadAlbumLines(const CString& albumPath) {

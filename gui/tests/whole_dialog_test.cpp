@@ -14,6 +14,7 @@
 #include "platform/common_dialogs.h"
 #include "platform/dialog.h"
 #include "platform/module_state.h"
+#include "tools/scripted/event_log.h"
 #include "tools/scripted/scripted_user.h"
 
 namespace topodlg::gui {

@@ -218,11 +218,11 @@ TEST_F(AreaSelectDialog, LegendSettingsEditorRereadsTheFileAndDropsChanges) {
 }
 
 TEST_F(AreaSelectDialog, LegendSettingsKeepTheFileWhenItCannotBeWritten) {
-  m_data.Dir().Write("work.txt/blocked", "");
+  std::filesystem::permissions(m_data.Dir().path() / "AreaLgd.dat", std::filesystem::perms(0444));
   const std::string script = U8(u8"click 1404\nselect 1405 0\nclick 1410\nclick 1\nanswer ok\ndump\nclick 2\nclick 2\n");
   RunResult r = Run({}, "", script);
   ASSERT_EQ(Events(r.log, "messagebox").size(), 1u);
-  EXPECT_NE(Events(r.log, "messagebox")[0].find(U8(u8"D:\\\\work.txt へのアクセス中に予期しないエラーが発生しました。")),
+  EXPECT_NE(Events(r.log, "messagebox")[0].find(U8(u8"D:\\\\AreaLgd.dat へのアクセス中に予期しないエラーが発生しました。")),
             std::string::npos);
   EXPECT_NE(m_dump.find("\"dialog\":196"), std::string::npos);  // still open
   EXPECT_EQ(m_data.Read("AreaLgd.dat"), kLegendHead + "1 斜線／ 赤 住宅地\r\n;inside\r\n2 格子 深緑 森 林\r\n" +

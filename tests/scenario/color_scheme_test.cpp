@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "tests/support/topodlg_run.h"
+#include "tests/support/dump_reader.h"
 
 namespace topodlg::test {
 namespace {
@@ -12,18 +12,27 @@ namespace {
 namespace fs = std::filesystem;
 
 // The fill colour of a swatch's last drawing in a dump ("" when none).
-std::string Fill(const std::string& dump, int id) {
-  const std::string control = DumpedControl(dump, id);
-  const auto fill = control.find("\"fill\":\"");
-  return fill == std::string::npos ? "" : control.substr(fill + 8, 7);
+std::string Fill(const Dump& dump, int id) {
+  for (const JsonValue& op : dump.Control(id).Drawing()) {
+    if (op.Has("fill") && !op["fill"].IsNull()) return op["fill"].Str();
+  }
+  return "";
 }
+
+// The controls of a dump that are checked.
+std::vector<int> Checked(const Dump& dump) {
+  std::vector<int> ids;
+  for (const DumpedControl& c : dump.Controls()) {
+    if (c.Has("checked") && c.Checked() == 1) ids.push_back(c.Id());
+  }
+  return ids;
+}
+
+const std::vector<int> kNone;
 
 std::string Messages(const std::string& log) {
   std::string texts;
-  for (const std::string& box : Events(log, "messagebox")) {
-    const auto at = box.find("\"text\":\"") + 8;
-    texts += box.substr(at, box.find('"', at) - at) + "\n";
-  }
+  for (const Event& box : Events(log, "messagebox")) texts += box["text"].Str() + "\n";
   return texts;
 }
 
@@ -48,16 +57,19 @@ TEST_F(ColorSchemeDialog, OpensOnTheHostsSchemeAndReturnsItsColours) {
   RunResult r = Run("dump\nenter\n", 1);
   ASSERT_EQ(r.exit, 0) << r.err;
   EXPECT_EQ(r.out, "1 0 0 128 0 0 255 255 255 255\n");
-  const std::string dump = Events(r.log, "dump").at(0);
-  EXPECT_NE(dump.find(U8(u8R"("items":["標準","濃淡（緑）","寒色","地表（茶系）","新規登録"],"selected":1)")),
-            std::string::npos);
-  EXPECT_NE(dump.find(U8(u8"配色の登録数=4")), std::string::npos);
+  const Dump dump = DumpAt(r);
+  EXPECT_EQ(dump.Control(1029).Items(), Texts({U8(u8"標準"), U8(u8"濃淡（緑）"), U8(u8"寒色"), U8(u8"地表（茶系）"),
+                                               U8(u8"新規登録")}));
+  EXPECT_EQ(dump.Control(1029).Selected(), 1);
+  EXPECT_EQ(dump.Control(1119).Text(), U8(u8"配色の登録数=4"));
   EXPECT_EQ(Fill(dump, 1017), "#000080");  // sea
   EXPECT_EQ(Fill(dump, 1118), "#c8f0c8");  // 0 m
   EXPECT_EQ(Fill(dump, 1018), "#000000");  // 100 m left out: black
   EXPECT_EQ(Fill(dump, 1030), "#0000ff");  // lakes, from the host
   EXPECT_EQ(Fill(dump, 1050), "#ffffff");  // background
-  EXPECT_NE(dump.find(R"("rect":[0,0,40,17],"color":"#ffffff")"), std::string::npos);
+  const JsonValue swatch = dump.Control(1017).Drawing().at(0);
+  EXPECT_EQ(swatch["op"].Str() + " " + swatch["color"].Str(), "rect #ffffff");
+  EXPECT_EQ(swatch["rect"].Ints(), std::vector<int>({0, 0, 40, 17}));
 
   EXPECT_EQ(Run("escape\n").out, "\n");
 }
@@ -65,24 +77,28 @@ TEST_F(ColorSchemeDialog, OpensOnTheHostsSchemeAndReturnsItsColours) {
 TEST_F(ColorSchemeDialog, PreviewBlendsAcrossLeftOutLevelsUntilTheNextSelection) {
   RunResult r = Run("click 1122\ndump\nselect 1029 2\ndump\nclick 1122\nclick 1017\ncolor cancel\ndump\nenter\n", 1);
   ASSERT_EQ(r.exit, 0) << r.err;
-  const auto dumps = Events(r.log, "dump");
+  const auto dumps = Dumps(r.log);
+  ASSERT_EQ(dumps.size(), 3u);
   // 100 m (level 6) between 0 m (200 240 200, level 1) and 1,000 m (60 140 60, level 66).
   EXPECT_EQ(Fill(dumps[0], 1018), "#bde8bd");
-  EXPECT_NE(dumps[0].find(R"("id":1122,"kind":"check","text":")"), std::string::npos);
-  EXPECT_NE(dumps[0].find(R"("checked":1)"), std::string::npos);
-  EXPECT_EQ(dumps[1].find(R"("checked":1)"), std::string::npos);  // cleared by the selection
+  EXPECT_EQ(dumps[0].Control(1122).Kind(), "check");
+  EXPECT_EQ(Checked(dumps[0]), std::vector<int>{1122});
+  EXPECT_EQ(Checked(dumps[1]), kNone);  // cleared by the selection
   // A swatch click clears the preview and frames the swatch over its colour.
-  EXPECT_EQ(dumps[2].find(R"("checked":1)"), std::string::npos);
-  EXPECT_NE(dumps[2].find(R"("fill":"#000060","hatch":null},{"op":"rect","rect":[0,0,40,16],"color":"#000000")"),
-            std::string::npos)
-      << dumps[2];
+  EXPECT_EQ(Checked(dumps[2]), kNone);
+  const std::vector<JsonValue> framed = dumps[2].Control(1017).Drawing();
+  ASSERT_EQ(framed.size(), 2u) << dumps[2].Control(1017).Json();
+  EXPECT_EQ(framed[0]["fill"].Str(), "#000060");
+  EXPECT_TRUE(framed[0]["hatch"].IsNull());
+  EXPECT_EQ(framed[1]["op"].Str() + " " + framed[1]["color"].Str(), "rect #000000");
+  EXPECT_EQ(framed[1]["rect"].Ints(), std::vector<int>({0, 0, 40, 16}));
   EXPECT_EQ(r.out, "2 0 0 96 0 0 255 255 255 255\n");
 }
 
 TEST_F(ColorSchemeDialog, UpdateRewritesTheSchemeAndMarksTheResult) {
   RunResult r = Run("click 1021\ncolor 1 2 3\ndump\nclick 1111\nanswer ok\nenter\n", 2);
   ASSERT_EQ(r.exit, 0) << r.err;
-  EXPECT_NE(Events(r.log, "dump")[0].find(U8(u8R"("id":1111,"kind":"button","text":"更新")")), std::string::npos);
+  EXPECT_EQ(DumpAt(r).Control(1111).Text(), U8(u8"更新"));
   EXPECT_EQ(Messages(r.log), U8(u8"現在選択中の配色を更新します！\n"));
   EXPECT_EQ(r.out, "-2 0 0 96 0 0 255 255 255 255\n");
   const std::string file = Read("Orbis3.plt");
@@ -111,7 +127,8 @@ TEST_F(ColorSchemeDialog, LakeAndBackgroundAreTheHostsAndCancelPendingSchemeEdit
   EXPECT_EQ(Messages(r.log), "");
   EXPECT_EQ(r.out, "0 0 64 160 10 20 30 40 50 60\n");
   EXPECT_EQ(Read("Orbis1.plt"), before);
-  EXPECT_EQ(Events(r.log, "colordialog")[2], R"({"event":"colordialog","initial":"#ffffff","answer":"#ffffff"})");
+  EXPECT_EQ(Events(r.log, "colordialog").at(2).Line(),
+            R"({"event":"colordialog","initial":"#ffffff","answer":"#ffffff"})");
 }
 
 // What the editor leaves is read at the next selection of the scheme.
@@ -119,21 +136,22 @@ TEST_F(ColorSchemeDialog, EditorOpensTheSchemeFile) {
   m_data.Write("edit.sh", "printf '1000 255   0   0\\r\\n' >> \"$1\"\n");
   RunResult r = Run("click 1111\ndump\nselect 1029 0\ndump\nenter\n", 0, "/bin/sh " + m_data.str() + "/edit.sh");
   ASSERT_EQ(r.exit, 0) << r.err;
-  const auto process = Events(r.log, "process").at(0);
-  EXPECT_NE(process.find("\"command\":\"/bin/sh " + m_data.str() + "/edit.sh D:\\\\Orbis1.plt\""),
-            std::string::npos)
-      << process;
-  EXPECT_NE(process.find("\"" + m_data.str() + "/Orbis1.plt\"]"), std::string::npos) << process;
-  EXPECT_EQ(Fill(Events(r.log, "dump")[0], 1021), "#d2aa5a");
-  EXPECT_EQ(Fill(Events(r.log, "dump")[1], 1021), "#ff0000");
+  const Event process = Events(r.log, "process").at(0);
+  EXPECT_EQ(process["command"].Str(), "/bin/sh " + m_data.str() + "/edit.sh D:\\Orbis1.plt");
+  const Texts argv = process["argv"].Strs();
+  ASSERT_FALSE(argv.empty());
+  EXPECT_EQ(argv.back(), m_data.str() + "/Orbis1.plt");
+  EXPECT_EQ(Fill(DumpAt(r, 0), 1021), "#d2aa5a");
+  EXPECT_EQ(Fill(DumpAt(r, 1), 1021), "#ff0000");
 }
 
 TEST_F(ColorSchemeDialog, RegistrationWritesANewSchemeAndRefillsTheList) {
   RunResult r = Run("select 1029 4\ndump\nclick 1026\ncolor 250 250 250\ntype 1029 \"" + U8(u8"新しい配色") +
                     "\"\nclick 1111\nanswer ok\ndump\nenter\n");
   ASSERT_EQ(r.exit, 0) << r.err;
-  const auto dumps = Events(r.log, "dump");
-  EXPECT_NE(dumps[0].find(U8(u8R"("id":1111,"kind":"button","text":"新規登録")")), std::string::npos);
+  const auto dumps = Dumps(r.log);
+  ASSERT_EQ(dumps.size(), 2u);
+  EXPECT_EQ(dumps[0].Control(1111).Text(), U8(u8"新規登録"));
   EXPECT_EQ(Fill(dumps[0], 1017), "#0000ff");
   EXPECT_EQ(Fill(dumps[0], 1026), "#ffffff");
   EXPECT_EQ(Messages(r.log), U8(u8"新規に配色を登録します！\n"));
@@ -141,8 +159,10 @@ TEST_F(ColorSchemeDialog, RegistrationWritesANewSchemeAndRefillsTheList) {
   EXPECT_EQ(Read("PlttFile.dat").substr(82), "新しい配色$Orbis5.plt\r\n");
   // The list is filled again without "新規登録" and without a selection; the
   // sea colour is still the one last loaded from a file.
-  EXPECT_NE(dumps[1].find(U8(u8R"("地表（茶系）","新しい配色"],"selected":-1)")), std::string::npos) << dumps[1];
-  EXPECT_NE(dumps[1].find(U8(u8R"("id":1111,"kind":"button","text":"新規登録")")), std::string::npos);
+  EXPECT_EQ(dumps[1].Control(1029).Items(), Texts({U8(u8"標準"), U8(u8"濃淡（緑）"), U8(u8"寒色"), U8(u8"地表（茶系）"),
+                                                   U8(u8"新しい配色")}));
+  EXPECT_EQ(dumps[1].Control(1029).Selected(), -1);
+  EXPECT_EQ(dumps[1].Control(1111).Text(), U8(u8"新規登録"));
   EXPECT_EQ(r.out, "4 0 64 160 0 0 255 255 255 255\n");
 }
 
@@ -166,22 +186,28 @@ TEST_F(ColorSchemeDialog, RegistrationWantsANewNameAndRespectsTheLimit) {
   m_data.Write("PlttFile.dat", index);
   r = Run("dump\ntype 1029 n29\nclick 1111\nanswer ok\ndump\nenter\n", 28);
   ASSERT_EQ(r.exit, 0) << r.err;
-  EXPECT_EQ(Fill(Events(r.log, "dump")[0], 1017), "#000000");
-  EXPECT_NE(Events(r.log, "dump")[0].find(U8(u8R"("id":1111,"kind":"button","text":"編集")")), std::string::npos);
+  EXPECT_EQ(Fill(DumpAt(r, 0), 1017), "#000000");
+  EXPECT_EQ(DumpAt(r, 0).Control(1111).Text(), U8(u8"編集"));
   EXPECT_EQ(Read("Orbis29.plt").substr(Read("Orbis29.plt").find('\n') + 1),
             "   0   0   0   0      （海域）  1:15\r\n   1   0   0   0         0m\r\n4000   0   0   0     4,000m\r\n");
-  EXPECT_NE(Events(r.log, "dump")[1].find(R"("s28","n29"],"selected":-1)"), std::string::npos);
+  Texts names = DumpAt(r, 1).Control(1029).Items();
+  ASSERT_EQ(names.size(), 29u);
+  EXPECT_EQ(names[27] + " " + names[28], "s28 n29");
+  EXPECT_EQ(DumpAt(r, 1).Control(1029).Selected(), -1);
   EXPECT_EQ(r.out, "28 0 0 0 0 0 255 255 255 255\n");
   r = Run("dump\nescape\n", 5);
-  EXPECT_NE(Events(r.log, "dump")[0].find(U8(u8R"("配色の登録数=29")")), std::string::npos);
-  EXPECT_NE(Events(r.log, "dump")[0].find(R"("s28","n29"],"selected":5)"), std::string::npos);
+  EXPECT_EQ(DumpAt(r).Control(1119).Text(), U8(u8"配色の登録数=29"));
+  names = DumpAt(r).Control(1029).Items();
+  ASSERT_EQ(names.size(), 29u);  // the last scheme, and no "新規登録" after it
+  EXPECT_EQ(names[27] + " " + names[28], "s28 n29");
+  EXPECT_EQ(DumpAt(r).Control(1029).Selected(), 5);
 }
 
 TEST_F(ColorSchemeDialog, RegistrationStartsAMissingIndex) {
   fs::remove(m_data.path() / "PlttFile.dat");
   RunResult r = Run("dump\ntype 1029 first\nclick 1111\nanswer ok\nenter\n");
   ASSERT_EQ(r.exit, 0) << r.err;
-  EXPECT_NE(Events(r.log, "dump")[0].find(U8(u8R"("配色の登録数=0")")), std::string::npos);
+  EXPECT_EQ(DumpAt(r).Control(1119).Text(), U8(u8"配色の登録数=0"));
   // No "orbis" file is listed, but Orbis1.plt to Orbis4.plt exist: the new
   // scheme takes the first number no file has, and no file is overwritten.
   const std::string first = Read("Orbis1.plt");
@@ -198,9 +224,9 @@ TEST_F(ColorSchemeDialog, DeletionRenumbersTheFilesAndLeavesNoSelection) {
   ASSERT_EQ(r.exit, 0) << r.err;
   EXPECT_EQ(Messages(r.log), U8(u8"現在選択中の配色を削除します！\n現在選択中の配色を更新します！\n"
                                 u8"現在選択中の配色を削除します！\n"));
-  const std::string dump = Events(r.log, "dump")[0];
-  EXPECT_NE(dump.find(U8(u8R"("items":["濃淡（緑）","寒色","地表（茶系）","新規登録"],"selected":-1)")),
-            std::string::npos);
+  const Dump dump = DumpAt(r);
+  EXPECT_EQ(dump.Control(1029).Items(), Texts({U8(u8"濃淡（緑）"), U8(u8"寒色"), U8(u8"地表（茶系）"), U8(u8"新規登録")}));
+  EXPECT_EQ(dump.Control(1029).Selected(), -1);
   EXPECT_EQ(Fill(dump, 1017), "#0040a0");  // the swatches keep their colours
   EXPECT_EQ(Read("PlttFile.dat"), "寒色$Orbis1.plt\r\n地表（茶系）$Orbis2.plt\r\n");
   EXPECT_EQ(Read("Orbis1.plt"), kept);
@@ -215,7 +241,7 @@ TEST_F(ColorSchemeDialog, WritesThatFailReportTheFileAndLoseNothing) {
   ASSERT_EQ(r.exit, 0) << r.err;
   auto boxes = Events(r.log, "messagebox");
   ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_NE(boxes[1].find("Orbis3.plt"), std::string::npos);
+  EXPECT_NE(boxes[1]["text"].Str().find("Orbis3.plt"), std::string::npos);
   EXPECT_TRUE(fs::is_directory(m_data.path() / "Orbis3.plt"));
 
   fs::remove(m_data.path() / "Orbis3.plt");
@@ -225,7 +251,7 @@ TEST_F(ColorSchemeDialog, WritesThatFailReportTheFileAndLoseNothing) {
   r = Run("type 1029 n\nclick 1111\nanswer ok\nanswer ok\nescape\n");
   boxes = Events(r.log, "messagebox");
   ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_NE(boxes[1].find("PlttFile.dat"), std::string::npos);
+  EXPECT_NE(boxes[1]["text"].Str().find("PlttFile.dat"), std::string::npos);
   EXPECT_FALSE(fs::exists(m_data.path() / "Orbis3.plt"));  // the new file, taken back
   EXPECT_EQ(Read("saved.dat"), index);
 
@@ -237,8 +263,8 @@ TEST_F(ColorSchemeDialog, WritesThatFailReportTheFileAndLoseNothing) {
   r = Run("click 1032\nanswer ok\nanswer ok\nescape\n", 1);
   boxes = Events(r.log, "messagebox");
   ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_NE(boxes[1].find(U8(u8R"(Orbis3.plt へのアクセス中)")), std::string::npos) << boxes[1];
-  EXPECT_NE(boxes[1].find(R"("buttons":"ok","icon":"exclamation")"), std::string::npos);
+  EXPECT_NE(boxes[1]["text"].Str().find(U8(u8"Orbis3.plt へのアクセス中")), std::string::npos) << boxes[1].Line();
+  EXPECT_EQ(boxes[1]["buttons"].Str() + " " + boxes[1]["icon"].Str(), "ok exclamation");
   EXPECT_EQ(Read("Orbis2.plt"), second);
   EXPECT_EQ(Read("PlttFile.dat"), index);
 }
@@ -248,7 +274,7 @@ TEST_F(ColorSchemeDialog, BadFilesAndPositionsNeverCrash) {
   m_data.Write("PlttFile.dat", "a$Orbis1.plt\nb$nothing.plt\n" + std::string(300, 'x'));
   RunResult r = Run("dump\nclick 1122\nselect 1029 1\nclick 1122\ndump\nenter\n", 0);
   ASSERT_EQ(r.exit, 0) << r.err;
-  EXPECT_EQ(Fill(Events(r.log, "dump")[1], 1017), "#000000");
+  EXPECT_EQ(Fill(DumpAt(r, 1), 1017), "#000000");
   for (int position : {-1, 7, 99}) {
     r = Run("click 1111\nclick 1032\nclick 1122\ndump\nenter\n", position);
     ASSERT_EQ(r.exit, 0) << r.err;

@@ -4,8 +4,7 @@
 
 #include <filesystem>
 
-#include "tests/support/dump_query.h"
-#include "tests/support/topodlg_run.h"
+#include "tests/support/dump_reader.h"
 
 namespace topodlg::test {
 namespace {
@@ -17,30 +16,32 @@ class FileListDialog : public ::testing::Test {
     RunResult r =
         RunCli({"call", "OnDlgOvlyF", current, kind, editor, "D:\\", "--drive", "D=" + m_data.str()}, script);
     EXPECT_EQ(r.exit, 0) << r.err;
-    auto dumps = Events(r.log, "dump");
-    m_dump = dumps.empty() ? "" : dumps[0];
-    m_open = Events(r.log, "open")[0];
+    m_log = r.log;
     return r;
   }
+  // The control `id` of the last run's first dump.
+  DumpedControl At(int id, Here at = Here::current()) const { return DumpAt(m_log, 0, at).Control(id, at); }
+  // The last run's first "open" event, as written.
+  std::string Opened() const { return Events(m_log, "open").at(0).Line(); }
   TempDir m_data;
-  std::string m_dump, m_open;
+  std::string m_log;
 };
 
 TEST_F(FileListDialog, EachKindHasItsFileAndTitle) {
   m_data.Write("EXPLFILE.dat", ";comment\r\n\r\nd:\\pt\\a.txt\r\nd:\\pt\\b.txt");
   m_data.Write("MAPELMNT/PFCTRFL.DAT", Sjis(U8(u8"d:\\pref\\東京都.dat\r\n")));
   EXPECT_EQ(Run("POINTNAME", "dump\nescape\n").out, "\n");
-  EXPECT_EQ(m_open, U8(u8R"({"event":"open","dialog":178,"title":" 現在の地点名ファイル"})"));
-  EXPECT_EQ(FieldOf(m_dump, 1335, "items"), R"(["d:\\pt\\a.txt","d:\\pt\\b.txt"])");
-  EXPECT_EQ(TextOf(m_dump, 1186), U8(u8"登録数=2"));
+  EXPECT_EQ(Opened(), U8(u8R"({"event":"open","dialog":178,"title":" 現在の地点名ファイル"})"));
+  EXPECT_EQ(At(1335).Items(), Texts({"d:\\pt\\a.txt", "d:\\pt\\b.txt"}));
+  EXPECT_EQ(At(1186).Text(), U8(u8"登録数=2"));
 
   Run("PREFECTURE", "dump\nenter\n");
-  EXPECT_NE(m_open.find(U8(u8" 現在の都道府県データファイル")), std::string::npos);
-  EXPECT_EQ(FieldOf(m_dump, 1335, "items"), U8(u8R"(["d:\\pref\\東京都.dat"])"));
+  EXPECT_EQ(Events(m_log, "open").at(0)["title"].Str(), U8(u8" 現在の都道府県データファイル"));
+  EXPECT_EQ(At(1335).Items(), Texts{U8(u8"d:\\pref\\東京都.dat")});
   // An unknown kind keeps the template's title and lists nothing.
   EXPECT_EQ(Run("OTHER", "dump\nenter\n", "d:\\x.txt").out, "-1 d:\\x.txt\n");
-  EXPECT_NE(m_open.find(U8(u8"\"  現在の地点情報ファイル\"")), std::string::npos);
-  EXPECT_EQ(TextOf(m_dump, 1186), U8(u8"登録数=0"));
+  EXPECT_EQ(Events(m_log, "open").at(0)["title"].Str(), U8(u8"  現在の地点情報ファイル"));
+  EXPECT_EQ(At(1186).Text(), U8(u8"登録数=0"));
 
   m_data.Write("DATAFILE.dat", "d:\\a.jpg\r\nd:\\b.txt\r\n");
   EXPECT_EQ(Run("LINKNAME", "select 1335 1\nclick 1\n", "d:\\old.txt").out, "1 d:\\b.txt\n");
@@ -53,11 +54,13 @@ TEST_F(FileListDialog, RegistrationAppendsTheLowerCasedPathOnce) {
   RunResult r = Run("WHOLEAREA", U8(u8"click 1184\npick \"D:\\names\\表ア\\New.PNT\"\ndump\nenter\n"));
   EXPECT_EQ(r.out, U8(u8"1 d:\\names\\表ア\\new.pnt\n"));
   EXPECT_EQ(m_data.Read("PNTFILE.dat"), registered);
-  EXPECT_EQ(TextOf(m_dump, 1186), U8(u8"登録数=2"));
+  EXPECT_EQ(At(1186).Text(), U8(u8"登録数=2"));
   EXPECT_EQ(Events(r.log, "beep").size(), 1u);
-  EXPECT_NE(Events(r.log, "filedialog")[0].find(
-                R"("mode":"open","filter":"All files (*.*)|*.*||","defext":"*.*","initial":"*.*","mustexist":true)"),
-            std::string::npos);
+  const Event picker = Events(r.log, "filedialog").at(0);
+  EXPECT_EQ(picker["mode"].Str(), "open");
+  EXPECT_EQ(picker["filter"].Str(), "All files (*.*)|*.*||");
+  EXPECT_EQ(picker["defext"].Str() + " " + picker["initial"].Str(), "*.* *.*");
+  EXPECT_TRUE(picker["mustexist"].Bool());
 
   // The same file picked with other letters is already registered; a
   // cancelled picker changes nothing.
@@ -69,9 +72,8 @@ TEST_F(FileListDialog, RegistrationAppendsTheLowerCasedPathOnce) {
   // Track lists have their own filter; without a group the table is TRACKTB.DAT.
   m_data.Write("gps/a.trk", "T  N1 E2\r\n");
   r = Run("GPS", "click 1184\npick \"D:\\gps\\a.trk\"\nenter\n");
-  EXPECT_NE(Events(r.log, "filedialog")[0].find(
-                R"("filter":"All files (*.*)|*.*|TRK files (*.trk)|*.trk|POT files (*.pot)|*.pot||")"),
-            std::string::npos);
+  EXPECT_EQ(Events(r.log, "filedialog").at(0)["filter"].Str(),
+            "All files (*.*)|*.*|TRK files (*.trk)|*.trk|POT files (*.pot)|*.pot||");
   EXPECT_EQ(m_data.Read("TRACKTB.DAT"), "d:\\gps\\a.trk\r\n");
 }
 
@@ -82,9 +84,8 @@ TEST_F(FileListDialog, AListThatCannotBeWrittenIsReportedAndKept) {
   RunResult r = Run("POINTNAME", "click 1184\npick \"D:\\pt\\a.txt\"\nanswer ok\ndump\nenter\n", "d:\\old.txt");
   auto boxes = Events(r.log, "messagebox");
   ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_NE(boxes[0].find(U8(u8R"("text":"D:\\EXPLFILE.dat へのアクセス中に予期しないエラーが発生しました。")")),
-            std::string::npos);
-  EXPECT_EQ(TextOf(m_dump, 1186), U8(u8"登録数=0"));
+  EXPECT_EQ(boxes[0]["text"].Str(), U8(u8"D:\\EXPLFILE.dat へのアクセス中に予期しないエラーが発生しました。"));
+  EXPECT_EQ(At(1186).Text(), U8(u8"登録数=0"));
   // The picked file is still the choice, but no registration is claimed.
   EXPECT_EQ(r.out, "-1 d:\\pt\\a.txt\n");
   EXPECT_TRUE(std::filesystem::is_directory(m_data.path() / "EXPLFILE.dat"));
@@ -94,8 +95,8 @@ TEST_F(FileListDialog, TheEditorEndsTheDialogWithoutAResult) {
   RunResult r = Run("POINTNAME", "click 1185\n", "", "true");
   EXPECT_EQ(r.out, "\n");
   ASSERT_EQ(Events(r.log, "process").size(), 1u);
-  EXPECT_NE(Events(r.log, "process")[0].find(R"("command":"true D:\\EXPLFILE.dat")"), std::string::npos);
-  EXPECT_EQ(Events(r.log, "end")[0], R"({"event":"end","dialog":178,"code":-1})");
+  EXPECT_EQ(Events(r.log, "process")[0]["command"].Str(), "true D:\\EXPLFILE.dat");
+  EXPECT_EQ(Events(r.log, "end").at(0).Line(), R"({"event":"end","dialog":178,"code":-1})");
   // Without an editor the button does nothing.
   r = Run("POINTNAME", "click 1185\nenter\n", "d:\\a.txt");
   EXPECT_TRUE(Events(r.log, "process").empty());

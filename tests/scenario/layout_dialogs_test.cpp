@@ -2,7 +2,7 @@
 // title, print settings, range check) driven through the scripted user.
 #include <gtest/gtest.h>
 
-#include "tests/support/dialog_run.h"
+#include "tests/support/dump_reader.h"
 
 namespace topodlg::test {
 namespace {
@@ -15,7 +15,7 @@ TEST(GraphicSizeDialog, ButtonsStepByFiveWithinFiveTo200) {
 
 TEST(GraphicSizeDialog, TypedSizeIsNotTakenOver) {
   RunResult r = CallEntry("OnDlgGraphicSize", {"-20"}, "dump\ntype 152 \"50\"\nenter\n");
-  EXPECT_EQ(TextIn(DumpAt(r), 152), "-20");
+  EXPECT_EQ(DumpAt(r).Control(152).Text(), "-20");
   EXPECT_EQ(r.out, "-20\n");
 }
 
@@ -32,14 +32,14 @@ TEST(ScalePositionDialog, SpinsStepWithoutBoundsAndRefill) {
                      "type 114 \"7777\"\nclick 129\nclick 129\nclick 132\nclick 131\nclick 131\nclick 131\n"
                      "click 131\nclick 135\nclick 138\nclick 127\ndump\nclick 215\nclick 1\n");
   // The refill replaced the typed 7777: the spin worked on the member.
-  EXPECT_EQ(TextIn(DumpAt(r), 114), "0");
-  EXPECT_EQ(CheckedIn(DumpAt(r), 215), 1);
+  EXPECT_EQ(DumpAt(r).Control(114).Text(), "0");
+  EXPECT_EQ(DumpAt(r).Control(215).Checked(), 1);
   EXPECT_EQ(r.out, "0 2500 -100 -1 0 0 1 5 off\n");
 }
 
 TEST(ScalePositionDialog, DisplaySwitchTurnsAnyOtherTextOn) {
   RunResult r = CallEntry("OnDlgScaleSet", ScaleArgs("ON"), "dump\nclick 215\nenter\n");
-  EXPECT_EQ(CheckedIn(DumpAt(r), 215), 0);
+  EXPECT_EQ(DumpAt(r).Control(215).Checked(), 0);
   EXPECT_EQ(r.out, "1000 2000 300 0 0 -1 2 5 on\n");
 }
 
@@ -66,24 +66,24 @@ TEST(ScalePositionDialog, TicksOutsideOneToElevenKeepTheDialogOpen) {
 TEST(LegendPositionDialog, CornerButtonsSetCornerAndName) {
   RunResult r = CallEntry("OnDlgLgdSet", {"0", "1", "-20", "0", U8(u8"右上")},
                      "type 146 \"x\"\nclick 145\ndump\nclick 123\nclick 124\nclick 124\nclick 125\nclick 117\nclick 1\n");
-  const std::string dump = DumpAt(r);
-  EXPECT_EQ(TextIn(dump, 146), U8(u8"左下"));
-  EXPECT_EQ(CheckedIn(dump, 118), 1);
+  const Dump dump = DumpAt(r);
+  EXPECT_EQ(dump.Control(146).Text(), U8(u8"左下"));
+  EXPECT_EQ(dump.Control(118).Checked(), 1);
   EXPECT_EQ(r.out, "-10 4 -10 -1\n");
   EXPECT_EQ(CallEntry("OnDlgLgdSet", {"0", "4", "0", "0", ""}, "click 147\nclick 119\nenter\n").out, "0 0 0 1\n");
 }
 
 TEST(LegendPositionDialog, AlignmentSelectsItsRadioOrNone) {
-  std::string dump = DumpAt(CallEntry("OnDlgLgdSet", {"0", "0", "0", "1", ""}, "dump\nescape\n"));
-  EXPECT_EQ(CheckedIn(dump, 119), 1);
+  Dump dump = DumpAt(CallEntry("OnDlgLgdSet", {"0", "0", "0", "1", ""}, "dump\nescape\n"));
+  EXPECT_EQ(dump.Control(119).Checked(), 1);
   dump = DumpAt(CallEntry("OnDlgLgdSet", {"0", "0", "0", "5", ""}, "dump\nescape\n"));
-  EXPECT_EQ(CheckedIn(dump, 117) + CheckedIn(dump, 118) + CheckedIn(dump, 119), 0);
+  EXPECT_EQ(dump.Control(117).Checked() + dump.Control(118).Checked() + dump.Control(119).Checked(), 0);
 }
 
 TEST(PrintSettingsDialog, SizesStepWithinTheirBounds) {
   RunResult r = CallEntry("OnDlgPrintSet", {"0", "1", "178", "0", "12", "OUT", "ON"},
                      "click 1007\nclick 1007\nclick 1003\ndump\nclick 1003\nclick 1\n");
-  EXPECT_EQ(TextIn(DumpAt(r), 1002), "14");
+  EXPECT_EQ(DumpAt(r).Control(1002).Text(), "14");
   EXPECT_EQ(r.out, "0 1 180 0 14 OUT|ON\n");
   r = CallEntry("OnDlgPrintSet", {"0", "1", "52", "0", "14", "OUT", "ON"}, "click 1011\nclick 1004\nclick 1\n");
   EXPECT_EQ(r.out, "0 1 50 0 13 OUT|ON\n");
@@ -94,12 +94,12 @@ TEST(PrintSettingsDialog, SizesStepWithinTheirBounds) {
 TEST(PrintSettingsDialog, RadiosAndCheckBoxSetTheirValues) {
   RunResult r = CallEntry("OnDlgPrintSet", {"3", "1", "100", "1", "10", "IN", "on"},
                      "dump\nclick 1000\nclick 1013\nclick 1118\nclick 1009\nclick 1005\nclick 1\n");
-  const std::string dump = DumpAt(r);
-  EXPECT_EQ(CheckedIn(dump, 1001), 1);  // any width but 0 is thick
-  EXPECT_EQ(CheckedIn(dump, 1012), 1);
-  EXPECT_EQ(CheckedIn(dump, 1010), 1);
-  EXPECT_EQ(CheckedIn(dump, 1008), 1);  // "on" is not "ON"
-  EXPECT_EQ(CheckedIn(dump, 1118), 1);
+  const Dump dump = DumpAt(r);
+  EXPECT_EQ(dump.Control(1001).Checked(), 1);  // any width but 0 is thick
+  EXPECT_EQ(dump.Control(1012).Checked(), 1);
+  EXPECT_EQ(dump.Control(1010).Checked(), 1);
+  EXPECT_EQ(dump.Control(1008).Checked(), 1);  // "on" is not "ON"
+  EXPECT_EQ(dump.Control(1118).Checked(), 1);
   EXPECT_EQ(r.out, "0 0 100 0 10 OUT|ON\n");
   EXPECT_EQ(CallEntry("OnDlgPrintSet", {"0", "0", "100", "0", "10", "IN", "OFF"}, "click 1118\nescape\n").out, "\n");
 }
@@ -122,9 +122,9 @@ std::vector<std::string> RangeArgs(const std::string& corners, const std::string
 TEST(RangeCheckDialog, SpanButtonIsClampedAndMeasured) {
   RunResult r = CallEntry("OnDlgRangeSet", RangeArgs("10 10 12 12 0 0 49 49", "0", "50,50", "", ""),
                      "click 156\ndump\nclick 1\n");
-  const std::string dump = DumpAt(r);
-  EXPECT_EQ(TextIn(dump, 153), "49");
-  EXPECT_EQ(TextIn(dump, 1087), "  2.0");
+  const Dump dump = DumpAt(r);
+  EXPECT_EQ(dump.Control(153).Text(), "49");
+  EXPECT_EQ(dump.Control(1087).Text(), "  2.0");
   EXPECT_EQ(r.out, "10 10 49 49 0 2.000000 2.000000\n");
 }
 

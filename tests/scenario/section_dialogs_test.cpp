@@ -2,7 +2,7 @@
 // dialogs driven through the scripted user.
 #include <gtest/gtest.h>
 
-#include "tests/support/dialog_run.h"
+#include "tests/support/dump_reader.h"
 
 namespace topodlg::test {
 namespace {
@@ -10,18 +10,18 @@ namespace {
 TEST(SectionDialog, WhiteRelabelsTheBlackRadioAndStringFieldsSelectSharedControls) {
   RunResult r = CallEntry("OnDlgGradientSet", {"1", "3", "0", "77", "2", "2|1|0|0|1|"},
                      "dump\nclick 1501\ndump\nenter\n");
-  const std::string dump = DumpAt(r);
-  EXPECT_EQ(TextIn(dump, 1033), U8(u8"白"));
-  EXPECT_EQ(CheckedIn(dump, 1033), 1);
-  EXPECT_EQ(CheckedIn(dump, 1030), 1);
-  EXPECT_EQ(CheckedIn(dump, 1036), 1);
-  EXPECT_EQ(CheckedIn(dump, 1040), 1);
-  EXPECT_EQ(CheckedIn(dump, 1515), 1);
-  EXPECT_EQ(CheckedIn(dump, 1499), 1);
-  EXPECT_EQ(CheckedIn(dump, 1504), 1);
-  EXPECT_EQ(CheckedIn(dump, 1502), 0);
+  const Dump dump = DumpAt(r);
+  EXPECT_EQ(dump.Control(1033).Text(), U8(u8"白"));
+  EXPECT_EQ(dump.Control(1033).Checked(), 1);
+  EXPECT_EQ(dump.Control(1030).Checked(), 1);
+  EXPECT_EQ(dump.Control(1036).Checked(), 1);
+  EXPECT_EQ(dump.Control(1040).Checked(), 1);
+  EXPECT_EQ(dump.Control(1515).Checked(), 1);
+  EXPECT_EQ(dump.Control(1499).Checked(), 1);
+  EXPECT_EQ(dump.Control(1504).Checked(), 1);
+  EXPECT_EQ(dump.Control(1502).Checked(), 0);
   // Vertical lines hang from the baseline: switching them on shows both.
-  EXPECT_EQ(CheckedIn(DumpAt(r, 1), 1502), 1);
+  EXPECT_EQ(DumpAt(r, 1).Control(1502).Checked(), 1);
   EXPECT_EQ(r.out, "1|3|0|77|2|2|1|1|1|1|\n");
 }
 
@@ -36,22 +36,22 @@ TEST(SectionDialog, RadiosAndTogglesSetTheirMembers) {
 
 TEST(SectionDialog, UnknownValuesSelectNoRadioAndShortStringsReadAsZero) {
   RunResult r = CallEntry("OnDlgGradientSet", {"9", "5", "0", "0", "7", "4|1"}, "dump\nenter\n");
-  const std::string dump = DumpAt(r);
+  const Dump dump = DumpAt(r);
   for (int id : {1029, 1030, 1031, 1032, 1033, 1034, 1035, 1038, 1039, 1040, 1513, 1514, 1515}) {
-    EXPECT_EQ(CheckedIn(dump, id), 0) << id;
+    EXPECT_EQ(dump.Control(id).Checked(), 0) << id;
   }
-  EXPECT_EQ(TextIn(dump, 1033), U8(u8"黒"));
+  EXPECT_EQ(dump.Control(1033).Text(), U8(u8"黒"));
   EXPECT_EQ(r.out, "9|5|0|0|7|4|1|0|0|0|\n");
 }
 
 TEST(ParallelSectionDialog, SectionsAreShownLessOneAndReturnedPlusOne) {
   RunResult r = CallEntry("OnDlgPrflSet", {"1", "0", "0", "1", "9", "5", "33", "2", "1.5"}, "dump\nenter\n");
-  const std::string dump = DumpAt(r);
-  EXPECT_EQ(TextIn(dump, 1509), "4");
-  EXPECT_EQ(TextIn(dump, 1508), "1.5");
-  EXPECT_EQ(CheckedIn(dump, 1499), 1);
-  EXPECT_EQ(CheckedIn(dump, 1504), 1);
-  EXPECT_EQ(CheckedIn(dump, 1515), 1);
+  const Dump dump = DumpAt(r);
+  EXPECT_EQ(dump.Control(1509).Text(), "4");
+  EXPECT_EQ(dump.Control(1508).Text(), "1.5");
+  EXPECT_EQ(dump.Control(1499).Checked(), 1);
+  EXPECT_EQ(dump.Control(1504).Checked(), 1);
+  EXPECT_EQ(dump.Control(1515).Checked(), 1);
   EXPECT_EQ(r.out, "0|1|0|0|1|1|5|33|2|1.500000\n");
 }
 
@@ -74,15 +74,15 @@ std::vector<std::string> ViewArgs(const std::string& lowest, const std::string& 
 TEST(ViewPointDialog, AzimuthGoesRoundAndNamesItsDirection) {
   RunResult r = CallEntry("OnDlgViewPoint", ViewArgs("300", "355", "10", "0.2"),
                      "click 122\ndump\nclick 122\ndump\nclick 123\nclick 123\ndump\nenter\n");
-  EXPECT_EQ(TextIn(DumpAt(r), 103), "360");
-  EXPECT_EQ(TextIn(DumpAt(r), 101), "N");
-  EXPECT_EQ(TextIn(DumpAt(r, 1), 103), "0");
-  EXPECT_EQ(TextIn(DumpAt(r, 2), 103), "355");  // 0, then 360, then 355
+  EXPECT_EQ(DumpAt(r).Control(103).Text(), "360");
+  EXPECT_EQ(DumpAt(r).Control(101).Text(), "N");
+  EXPECT_EQ(DumpAt(r, 1).Control(103).Text(), "0");
+  EXPECT_EQ(DumpAt(r, 2).Control(103).Text(), "355");  // 0, then 360, then 355
   EXPECT_EQ(r.out, "0 2 10 1 0 0 355 20 0 0.200000\n");
   // Each button wraps only at its own end: a typed 400 steps down to 395, a
   // typed -20 up to -15.
   r = CallEntry("OnDlgViewPoint", ViewArgs("0", "0", "10", "1"), "type 103 \"400\"\nclick 123\ndump\nclick 1\n");
-  EXPECT_EQ(TextIn(DumpAt(r), 101), "N");
+  EXPECT_EQ(DumpAt(r).Control(101).Text(), "N");
   EXPECT_EQ(r.out, "0 2 10 1 0 0 395 20 0 1.000000\n");
   EXPECT_EQ(CallEntry("OnDlgViewPoint", ViewArgs("0", "0", "10", "1"), "type 103 \"-20\"\nclick 122\nclick 1\n").out,
             "0 2 10 1 0 0 -15 20 0 1.000000\n");
@@ -93,8 +93,8 @@ TEST(ViewPointDialog, AzimuthGoesRoundAndNamesItsDirection) {
   } cases[] = {{"10", "NE"}, {"71", "E"}, {"100", "SE"}, {"161", "S"}, {"190", "SW"},
                {"251", "W"}, {"280", "NW"}, {"341", "N"}};
   for (const auto& c : cases) {
-    std::string dump = DumpAt(CallEntry("OnDlgViewPoint", ViewArgs("0", c.azimuth, "10", "1"), "click 122\ndump\nescape\n"));
-    EXPECT_EQ(TextIn(dump, 101), c.direction) << c.azimuth;
+    Dump dump = DumpAt(CallEntry("OnDlgViewPoint", ViewArgs("0", c.azimuth, "10", "1"), "click 122\ndump\nescape\n"));
+    EXPECT_EQ(dump.Control(101).Text(), c.direction) << c.azimuth;
   }
 }
 
@@ -102,8 +102,8 @@ TEST(ViewPointDialog, SpinsKeepTheirBounds) {
   RunResult r = CallEntry("OnDlgViewPoint", ViewArgs("300", "0", "10", "0.15"),
                      "click 123\nclick 129\nclick 131\nclick 131\nclick 127\ndump\nclick 128\nclick 125\n"
                      "click 125\nclick 125\nclick 125\nclick 125\nclick 1\n");
-  EXPECT_EQ(TextIn(DumpAt(r), 150), "0.1");
-  EXPECT_EQ(TextIn(DumpAt(r), 104), "0");
+  EXPECT_EQ(DumpAt(r).Control(150).Text(), "0.1");
+  EXPECT_EQ(DumpAt(r).Control(104).Text(), "0");
   EXPECT_EQ(r.out, "50 2 5 1 0 0 360 0 0 0.100000\n");
   r = CallEntry("OnDlgViewPoint", ViewArgs("50", "0", "28", "0.2"),
            "click 130\nclick 128\nclick 124\nclick 124\nclick 124\nclick 124\nclick 124\nclick 127\nclick 1\n");
@@ -116,16 +116,16 @@ TEST(ViewPointDialog, SpinsKeepTheirBounds) {
 TEST(ViewPointDialog, DirectionButtonsAndRadios) {
   RunResult r = CallEntry("OnDlgViewPoint", {"1500", "0", "0", "0", "10", "10", "5", "2", "2", "3", "1", "N"},
                      "dump\nclick 110\ndump\nclick 149\nclick 1198\nclick 1204\nclick 1\n");
-  const std::string before = DumpAt(r);
-  EXPECT_EQ(CheckedIn(before, 147) + CheckedIn(before, 148) + CheckedIn(before, 149), 0);
-  EXPECT_EQ(CheckedIn(before, 1199), 1);
-  EXPECT_EQ(CheckedIn(before, 1205), 1);
-  EXPECT_EQ(TextIn(DumpAt(r, 1), 101), "SE");
+  const Dump before = DumpAt(r);
+  EXPECT_EQ(before.Control(147).Checked() + before.Control(148).Checked() + before.Control(149).Checked(), 0);
+  EXPECT_EQ(before.Control(1199).Checked(), 1);
+  EXPECT_EQ(before.Control(1205).Checked(), 1);
+  EXPECT_EQ(DumpAt(r, 1).Control(101).Text(), "SE");
   EXPECT_EQ(r.out, "0 -1 10 2 1 0 135 30 0 1.000000\n");
   r = CallEntry("OnDlgViewPoint", {"1500", "0", "0", "0", "10", "10", "1", "2", "0", "0", "1", "N"},
            "dump\nclick 147\nclick 1193\nclick 1\n");
-  EXPECT_EQ(CheckedIn(DumpAt(r), 148), 1);
-  EXPECT_EQ(CheckedIn(DumpAt(r), 1194), 1);
+  EXPECT_EQ(DumpAt(r).Control(148).Checked(), 1);
+  EXPECT_EQ(DumpAt(r).Control(1194).Checked(), 1);
   EXPECT_EQ(r.out, "0 2 10 1 0 0 0 10 0 1.000000\n");
 }
 

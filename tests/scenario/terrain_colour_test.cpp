@@ -5,7 +5,7 @@
 #include <climits>
 #include <filesystem>
 
-#include "tests/support/topodlg_run.h"
+#include "tests/support/dump_reader.h"
 
 namespace topodlg::test {
 namespace {
@@ -23,25 +23,28 @@ RunResult MapType(const std::vector<int>& values, const std::string& script) {
   return RunCli(args, script);
 }
 
-// Whether control `id` of a dump shows this piece of JSON.
-bool Shows(const std::string& dump, int id, const std::string& piece) {
-  return DumpedControl(dump, id).find(piece) != std::string::npos;
-}
+const Texts kMethods = {U8(u8"標高(陰影処理Ａ/高速)"), U8(u8"標高(陰影処理Ｂ/中速)"), U8(u8"標高(メッシュ/高速)"),
+                        U8(u8"標高(等高線/低速)"), U8(u8"地形無着色")};
 
 TEST(TerrainColourDialog, OpensWithTheSchemeIndexAndTheSlowWarning) {
   RunResult r = MapType({2500, 0, 1, 120, 1, 2, 6, 0, 0}, "dump\nenter\n");
   ASSERT_EQ(r.exit, 0) << r.err;
   EXPECT_EQ(r.out, "120 1 2 6 0 1\n");
-  const std::string dump = Events(r.log, "dump").at(0);
-  EXPECT_TRUE(Shows(dump, 1281, U8(u8R"("text":"寒色","enabled":true,"visible":true,"items":["標準","濃淡（緑）","寒色","地表（茶系）"],"selected":2)"))) << dump;
-  EXPECT_TRUE(Shows(dump, 1469, U8(u8R"x("items":["標高(陰影処理Ａ/高速)","標高(陰影処理Ｂ/中速)","標高(メッシュ/高速)","標高(等高線/低速)","地形無着色"],"selected":0)x")));
-  EXPECT_TRUE(Shows(dump, 1288, U8(u8R"("text":"描画が遅くなります!")")));
-  EXPECT_TRUE(Shows(dump, 1289, R"("checked":1)"));
+  const Dump dump = DumpAt(r);
+  const DumpedControl schemes = dump.Control(1281);
+  EXPECT_EQ(schemes.Text(), U8(u8"寒色"));
+  EXPECT_TRUE(schemes.Enabled() && schemes.Visible());
+  EXPECT_EQ(schemes.Items(), Texts({U8(u8"標準"), U8(u8"濃淡（緑）"), U8(u8"寒色"), U8(u8"地表（茶系）")}));
+  EXPECT_EQ(schemes.Selected(), 2);
+  EXPECT_EQ(dump.Control(1469).Items(), kMethods);
+  EXPECT_EQ(dump.Control(1469).Selected(), 0);
+  EXPECT_EQ(dump.Control(1288).Text(), U8(u8"描画が遅くなります!"));
+  EXPECT_EQ(dump.Control(1289).Checked(), 1);
 
   r = MapType({2500, 0, -999, 200, 1, 0, 7, 0, 0}, "dump\nescape\n");
   EXPECT_EQ(r.out, "\n");
-  EXPECT_TRUE(Shows(Events(r.log, "dump")[0], 1288, R"("text":"")"));
-  EXPECT_TRUE(Shows(Events(r.log, "dump")[0], 1289, R"("checked":0)"));
+  EXPECT_EQ(DumpAt(r).Control(1288).Text(), "");
+  EXPECT_EQ(DumpAt(r).Control(1289).Checked(), 0);
 }
 
 TEST(TerrainColourDialog, SchemeChoiceSetsGradationAndDetail) {
@@ -55,9 +58,9 @@ TEST(TerrainColourDialog, SchemeChoiceSetsGradationAndDetail) {
 TEST(TerrainColourDialog, SpinButtonsStepTheIntervalAndItsDetail) {
   RunResult r = MapType({3000, 0, 1, 100, 1, 0, 6, 0, 0}, "click 1283\ndump\nclick 1284\nclick 1284\nenter\n");
   EXPECT_EQ(r.out, "90 2 0 6 0 1\n");
-  const std::string dump = Events(r.log, "dump").at(0);
-  EXPECT_TRUE(Shows(dump, 1282, R"("text":"200")"));
-  EXPECT_TRUE(Shows(dump, 1288, R"("text":"")"));  // 200 and up: not slow
+  const Dump dump = DumpAt(r);
+  EXPECT_EQ(dump.Control(1282).Text(), "200");
+  EXPECT_EQ(dump.Control(1288).Text(), "");  // 200 and up: not slow
   EXPECT_EQ(MapType({3000, 0, 1, 80, 1, 0, 6, 0, 0}, "click 1284\nenter\n").out, "80 2 0 6 0 1\n");
   EXPECT_EQ(MapType({3000, 0, 1, 300, 1, 0, 6, 0, 0}, "click 1283\nenter\n").out, "400 0 0 6 0 1\n");
   EXPECT_EQ(MapType({3000, 0, 1, INT_MAX, 1, 0, 6, 0, 0}, "click 1283\nenter\n").out, "2147483647 0 0 6 0 1\n");
@@ -68,14 +71,13 @@ TEST(TerrainColourDialog, SpinButtonsStepTheIntervalAndItsDetail) {
 
 TEST(TerrainColourDialog, NoColouringForcesContoursAndBlanksTheScheme) {
   RunResult r = MapType({3000, 0, -999, 300, 0, 1, 3, 0, 0}, "dump\nclick 1289\nselect 1469 0\ndump\nenter\n");
-  const auto dumps = Events(r.log, "dump");
-  EXPECT_TRUE(Shows(dumps[0], 1281, R"("text":"")"));
-  EXPECT_TRUE(Shows(dumps[0], 1469, R"("selected":4)"));
-  EXPECT_TRUE(Shows(dumps[1], 1281, U8(u8R"("text":"濃淡（緑）")")));
+  EXPECT_EQ(DumpAt(r, 0).Control(1281).Text(), "");
+  EXPECT_EQ(DumpAt(r, 0).Control(1469).Selected(), 4);
+  EXPECT_EQ(DumpAt(r, 1).Control(1281).Text(), U8(u8"濃淡（緑）"));
   EXPECT_EQ(r.out, "300 0 1 6 0 1\n");  // the contour box stayed set under "地形無着色"
 
   r = MapType({3000, 0, 1, 300, 0, 1, 103, 0, 0}, "dump\nclick 1289\nenter\n");
-  EXPECT_TRUE(Shows(Events(r.log, "dump")[0], 1281, U8(u8R"("text":"濃淡（緑）")")));
+  EXPECT_EQ(DumpAt(r).Control(1281).Text(), U8(u8"濃淡（緑）"));
   EXPECT_EQ(r.out, "300 0 1 3 0 1\n");
   EXPECT_EQ(MapType({3000, 0, -999, 300, 0, 1, 5, 0, 0}, "select 1469 4\nclick 1289\nselect 1469 1\nclick 1289\nenter\n").out,
             "300 0 1 7 0 -999\n");
@@ -83,7 +85,8 @@ TEST(TerrainColourDialog, NoColouringForcesContoursAndBlanksTheScheme) {
 
 TEST(TerrainColourDialog, ReducedModeListsTwoMethodsAndReturnsCodes) {
   RunResult r = MapType({3000, 0, 1, 300, 0, 0, 5, 0, 1}, "dump\nenter\n");
-  EXPECT_TRUE(Shows(Events(r.log, "dump")[0], 1469, U8(u8R"x("items":["標高(陰影処理Ａ/高速)","標高(メッシュ/高速)"],"selected":1)x")));
+  EXPECT_EQ(DumpAt(r).Control(1469).Items(), Texts({kMethods[0], kMethods[2]}));
+  EXPECT_EQ(DumpAt(r).Control(1469).Selected(), 1);
   EXPECT_EQ(r.out, "300 0 0 5 0 1\n");
   EXPECT_EQ(MapType({3000, 0, 1, 300, 0, 0, 6, 0, 1}, "enter\n").out, "300 0 0 6 0 1\n");
   EXPECT_EQ(MapType({3000, 0, 1, 300, 0, 0, 6, 0, 1}, "select 1469 1\nenter\n").out, "300 0 0 5 0 1\n");
@@ -95,7 +98,8 @@ TEST(TerrainColourDialog, MissingIndexAndBadNumbers) {
   RunResult r = RunCli({"call", "OnDlgMapType", "3000", "0", "1", "300", "0", "7", "5", "0", "0", "/nonexistent/"},
                        "dump\ntype 1282 x\nenter\nanswer ok\nescape\n");
   ASSERT_EQ(r.exit, 0) << r.err;
-  EXPECT_TRUE(Shows(Events(r.log, "dump")[0], 1281, R"("items":[],"selected":-1)"));
+  EXPECT_EQ(DumpAt(r).Control(1281).Items(), Texts{});
+  EXPECT_EQ(DumpAt(r).Control(1281).Selected(), -1);
   EXPECT_EQ(Events(r.log, "messagebox").size(), 1u);
   EXPECT_EQ(r.out, "\n");
   r = RunCli({"call", "OnDlgMapType", "3000", "0", "1", "300", "0", "7", "5", "0", "0", "/nonexistent/"}, "enter\n");
@@ -111,7 +115,7 @@ std::string Bands(const std::string& flags, const std::string& script, std::stri
 TEST(ElevationBandsDialog, BandBelowZeroIsAlwaysColouredUnlessAllAre) {
   std::string log;
   EXPECT_EQ(Bands(std::string(90, '0'), "dump\nenter\n", &log), "01" + std::string(88, '0') + "\n");
-  EXPECT_TRUE(Shows(Events(log, "dump")[0], 1159, R"("checked":1)"));
+  EXPECT_EQ(DumpAt(log).Control(1159).Checked(), 1);
   EXPECT_EQ(Bands(std::string(90, '0'), "click 1158\nenter\n"), "1" + std::string(89, '0') + "\n");
   EXPECT_EQ(Bands("1" + std::string(89, '1'), "click 1158\nenter\n"), "01" + std::string(88, '0') + "\n");
   EXPECT_EQ(Bands(std::string(90, '0'), "escape\n"), "\n");
@@ -122,7 +126,7 @@ TEST(ElevationBandsDialog, GroupButtonsSetTheirWholeGroup) {
   std::string expected = "01" + std::string(88, '0');
   for (int i = 6; i <= 11; ++i) expected[i] = '1';
   EXPECT_EQ(Bands(std::string(90, '0'), "click 1163\ndump\nenter\n", &log), expected + "\n");
-  EXPECT_TRUE(Shows(Events(log, "dump")[0], 1163, R"("checked":1)"));
+  EXPECT_EQ(DumpAt(log).Control(1163).Checked(), 1);
   // F82-F89 have no button and pass through; all elevations clears them.
   std::string tail = std::string(82, '0') + "11111111";
   EXPECT_EQ(Bands(tail, "click 1163\nclick 1163\nenter\n"), "01" + std::string(80, '0') + "11111111\n");
@@ -135,7 +139,7 @@ TEST(ElevationBandsDialog, GroupButtonsSetTheirWholeGroup) {
   std::string two = std::string(90, '0');
   two[11] = '2';
   EXPECT_EQ(Bands(two, "click 1163\ndump\nenter\n", &log), "01" + std::string(88, '0') + "\n");
-  EXPECT_TRUE(Shows(Events(log, "dump")[0], 1163, R"("checked":0)"));
+  EXPECT_EQ(DumpAt(log).Control(1163).Checked(), 0);
   EXPECT_EQ(Bands("", "click 1160\nclick 1160\nenter\n"), "01" + std::string(88, '0') + "\n");
 }
 
@@ -158,10 +162,10 @@ TEST(LowlandDialog, ColouringStartsAStepAboveTheLowestGroundAndRestores) {
 TEST(LowlandDialog, ShortArgumentsReadAsZero) {
   std::string log;
   EXPECT_EQ(Lowland("700 6", "dump\nenter\n", &log), "0 6\n");
-  const std::string dump = Events(log, "dump").at(0);
-  EXPECT_TRUE(Shows(dump, 1277, R"("text":"700")"));
-  EXPECT_TRUE(Shows(dump, 1278, R"("text":"0")"));
-  EXPECT_TRUE(Shows(dump, 1275, R"("checked":1)"));
+  const Dump dump = DumpAt(log);
+  EXPECT_EQ(dump.Control(1277).Text(), "700");
+  EXPECT_EQ(dump.Control(1278).Text(), "0");
+  EXPECT_EQ(dump.Control(1275).Checked(), 1);
   EXPECT_EQ(Lowland("", "enter\n"), "0 0\n");
   EXPECT_EQ(Lowland("1 2 1 abc", "type 1276 x\nenter\nanswer ok\nescape\n"), "\n");
 }

@@ -1,5 +1,6 @@
 #include "tests/support/topodlg_run.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,9 +11,10 @@
 #include <sstream>
 
 #include "platform/codepage.h"
-#include "platform/event_log.h"
 #include "platform/module_state.h"
 #include "tools/scripted/cli.h"
+#include "tools/scripted/event_log.h"
+#include "tools/scripted/event_recorder.h"
 
 namespace topodlg::test {
 namespace {
@@ -45,6 +47,13 @@ RunResult RunCli(std::vector<std::string> args, const std::string& script) {
   r.out = Slurp(out.get());
   r.err = Slurp(err.get());
   r.log = r.err;
+  return r;
+}
+
+RunResult CallEntry(const std::string& entry, std::vector<std::string> args, const std::string& script) {
+  args.insert(args.begin(), {"call", entry});
+  RunResult r = RunCli(args, script);
+  EXPECT_EQ(r.exit, 0) << r.err;
   return r;
 }
 
@@ -98,47 +107,20 @@ std::string TempDir::Read(const std::string& name) const {
 struct CapturedLog::State {
   std::unique_ptr<std::FILE, Closer> file{std::tmpfile()};
   EventLog log{file.get()};
+  EventRecorder recorder{nullptr, log};
 };
 
-CapturedLog::CapturedLog() : m_state(std::make_unique<State>()) { AfxGetModuleState().log = &m_state->log; }
+CapturedLog::CapturedLog() : m_state(std::make_unique<State>()) { AfxGetModuleState().backend = &m_state->recorder; }
 
-CapturedLog::~CapturedLog() { AfxGetModuleState().log = nullptr; }
+CapturedLog::~CapturedLog() { AfxGetModuleState().backend = nullptr; }
+
+void CapturedLog::SetUser(UiBackend* user) { m_state->recorder.SetUser(user); }
+
+EventLog& CapturedLog::Log() { return m_state->log; }
 
 std::string CapturedLog::Text() const { return Slurp(m_state->file.get()); }
 
 // Given UTF-8 (a U8() text); the result is the bytes a data file holds.
 std::string Sjis(const std::string& utf8) { return Utf8ToCp932(utf8).value_or(CString()).str(); }
-
-std::vector<std::string> Events(const std::string& log, const std::string& name) {
-  std::vector<std::string> lines;
-  std::istringstream in(log);
-  std::string line;
-  const std::string key = "\"event\":\"" + name + "\"";
-  while (std::getline(in, line)) {
-    if (line.find(key) != std::string::npos) lines.push_back(line);
-  }
-  return lines;
-}
-
-std::string DumpedControl(const std::string& dump, int id) {
-  const size_t start = dump.find("{\"id\":" + std::to_string(id) + ",\"kind\"");
-  if (start == std::string::npos) return "";
-  int depth = 0;
-  bool inString = false;
-  for (size_t i = start; i < dump.size(); ++i) {
-    const char c = dump[i];
-    if (inString) {
-      if (c == '\\') ++i;
-      else if (c == '"') inString = false;
-    } else if (c == '"') {
-      inString = true;
-    } else if (c == '{' || c == '[') {
-      ++depth;
-    } else if ((c == '}' || c == ']') && --depth == 0) {
-      return dump.substr(start, i + 1 - start);
-    }
-  }
-  return "";
-}
 
 }  // namespace topodlg::test

@@ -8,6 +8,11 @@
 #include <string_view>
 #include <vector>
 
+namespace topodlg {
+class EventLog;
+class UiBackend;
+}  // namespace topodlg
+
 namespace topodlg::test {
 
 struct RunResult {
@@ -20,6 +25,10 @@ struct RunResult {
 // Runs topodlg in this process with the given words (no program name) and the
 // script text (passed as --script from a temporary file unless empty).
 RunResult RunCli(std::vector<std::string> args, const std::string& script = "");
+
+// Calls `entry` with `args` in this process under `script`; the call itself
+// must succeed (exit 0), or the test fails.
+RunResult CallEntry(const std::string& entry, std::vector<std::string> args, const std::string& script);
 
 // Runs the topodlg program itself (a black box), script on standard input.
 RunResult RunProgram(const std::vector<std::string>& args, const std::string& stdinText = "");
@@ -46,14 +55,18 @@ class TempDir {
 // U8(u8"click 109") or U8(u8R"({"event":"open",...})").
 inline std::string U8(std::u8string_view utf8) { return std::string(utf8.begin(), utf8.end()); }
 
-// Records the library's events while it lives (installs itself as the log of
-// the module state).
+// Records the library's events while it lives, as topodlg's log does: it is
+// the backend of the module state, in front of the user set here (without one,
+// nobody answers and dialogs cancel).
 class CapturedLog {
  public:
   CapturedLog();
   ~CapturedLog();
   CapturedLog(const CapturedLog&) = delete;
   CapturedLog& operator=(const CapturedLog&) = delete;
+  void SetUser(UiBackend* user);
+  // Where a scripted user writes its dumps to be recorded with the rest.
+  EventLog& Log();
   std::string Text() const;
 
  private:
@@ -63,9 +76,5 @@ class CapturedLog {
 
 // Code page 932 bytes of a UTF-8 text (for file contents in tests).
 std::string Sjis(const std::string& utf8);
-// All lines of a log containing "event":"NAME".
-std::vector<std::string> Events(const std::string& log, const std::string& name);
-// The JSON object of control `id` in a dump line ("" when the dump has none).
-std::string DumpedControl(const std::string& dump, int id);
 
 }  // namespace topodlg::test

@@ -4,9 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/dialog.h"
-#include "platform/event_log.h"
 #include "platform/module_state.h"
-#include "tests/support/topodlg_run.h"
+#include "tests/support/dump_reader.h"
 #include "tools/scripted/scripted_user.h"
 
 namespace topodlg {
@@ -113,7 +112,8 @@ class Framework : public ::testing::Test {
   // The user stays for the test (dialogs outlive a script error here).
   int Run(MainDlg& dlg, const std::string& script) {
     m_users.push_back(std::make_unique<ScriptedUser>(ParseScript(script)));
-    AfxGetModuleState().backend = m_users.back().get();
+    m_users.back()->SetLog(&m_log.Log());
+    m_log.SetUser(m_users.back().get());
     return dlg.DoModal();
   }
   std::vector<std::unique_ptr<ScriptedUser>> m_users;
@@ -145,8 +145,8 @@ TEST_F(Framework, NestedDialogsTakeTheActionsUntilTheyEnd) {
   EXPECT_EQ(Run(dlg, "click 40\ntype 10 \"12\"\nclick 1\nanswer ok\ntype 10 \"4\"\nclick 1\nescape\n"), IDCANCEL);
   EXPECT_EQ(dlg.m_nested, 4);
   const std::string log = Log();
-  EXPECT_NE(log.find(R"({"event":"open","dialog":9003,"title":"nested"})"), std::string::npos);
-  EXPECT_NE(log.find(test::U8(u8"1 から 9 までの整数を入力してください。")), std::string::npos);
+  EXPECT_EQ(test::Events(log, "open").at(1).Line(), R"({"event":"open","dialog":9003,"title":"nested"})");
+  EXPECT_EQ(test::Events(log, "messagebox").at(0)["text"].Str(), test::U8(u8"1 から 9 までの整数を入力してください。"));
 }
 
 TEST_F(Framework, TabPagesAreReachedOnlyWhileVisible) {
@@ -154,8 +154,13 @@ TEST_F(Framework, TabPagesAreReachedOnlyWhileVisible) {
   EXPECT_THROW(Run(dlg, "type 100 \"x\"\n"), ScriptError);
   MainDlg again;
   EXPECT_EQ(Run(again, "tab 60 1\ntype 100 \"page\"\ndump\nescape\n"), IDCANCEL);
-  EXPECT_NE(Log().find(R"("pages":[{"dialog":9002,"visible":true,"controls":[{"id":100,"kind":"edit","text":"page")"),
-            std::string::npos);
+  const test::Dump dump = test::DumpAt(Log());
+  ASSERT_EQ(dump.Pages().size(), 1u);
+  EXPECT_TRUE(dump.Page(9002).Visible());
+  EXPECT_EQ(dump.Page(9002).Controls().at(0).Id(), 100);
+  EXPECT_EQ(dump.Page(9002).Control(100).Kind(), "edit");
+  // The visible page's controls are reached from the dump as the user reaches them.
+  EXPECT_EQ(dump.Control(100).Text(), "page");
 }
 
 TEST_F(Framework, DisabledControlsAndMissingAnswersAreScriptErrors) {
@@ -171,10 +176,12 @@ TEST_F(Framework, PaintingAndScrolling) {
   MainDlg dlg;
   EXPECT_EQ(Run(dlg, "scroll 70 lineright\nscroll 70 lineright\ndump\nescape\n"), IDCANCEL);
   EXPECT_EQ(dlg.GetDlgItem(70)->GetScrollPos(), 2);
-  const std::string log = Log();
-  EXPECT_NE(log.find(R"("id":70,"kind":"scrollbar","text":"","enabled":true,"visible":true,"min":0,"max":10,"pos":2)"),
-            std::string::npos);
-  EXPECT_NE(log.find(R"("drawing":[{"op":"fill","rect":[0,0,10,10],"color":"#ff0000"}])"), std::string::npos);
+  const test::Dump dump = test::DumpAt(Log());
+  const test::DumpedControl bar = dump.Control(70);
+  EXPECT_EQ(bar.Kind() + "|" + bar.Text(), "scrollbar|");
+  EXPECT_TRUE(bar.Enabled() && bar.Visible());
+  EXPECT_EQ(std::vector<int>({bar.Min(), bar.Max(), bar.Pos()}), std::vector<int>({0, 10, 2}));
+  EXPECT_EQ(dump.Control(50)["drawing"].Json(), R"([{"op":"fill","rect":[0,0,10,10],"color":"#ff0000"}])");
   // The owner-drawn button was painted once, before the first action.
   EXPECT_EQ(dlg.m_events.find("draw50"), 0u);
   EXPECT_EQ(dlg.m_events.find("draw50", 1), std::string::npos);

@@ -3,10 +3,9 @@
 
 #include "frame/shared_routines.h"
 #include "platform/codepage.h"
-#include "platform/event_log.h"
 #include "platform/module_state.h"
 #include "platform/process.h"
-#include "tests/support/topodlg_run.h"
+#include "tests/support/dump_reader.h"
 
 namespace topodlg {
 namespace {
@@ -52,9 +51,10 @@ TEST_F(Editor, GetsItsOptionsAndTheFileAsAHostPath) {
   m_dir.Write("My Data/a b.txt", "x");
   RunEditorAndWait("D:\\editor.sh -n", "D:\\My Data\\a b.txt");
   EXPECT_EQ(m_dir.Read("args"), "-n\n" + m_dir.str() + "/My Data/a b.txt\n");
-  const std::string log = Log();
-  EXPECT_NE(log.find(R"("command":"D:\\editor.sh -n D:\\My Data\\a b.txt")"), std::string::npos) << log;
-  EXPECT_NE(log.find(R"("started":true,"exit":3)"), std::string::npos) << log;
+  const test::Event process = test::Events(Log(), "process").at(0);
+  EXPECT_EQ(process["command"].Str(), "D:\\editor.sh -n D:\\My Data\\a b.txt");
+  EXPECT_TRUE(process["started"].Bool());
+  EXPECT_EQ(process["exit"].Int(), 3);
 }
 
 TEST_F(Editor, AnUnquotedProgramPathWithBlanksIsFound) {
@@ -68,11 +68,11 @@ TEST_F(Editor, NothingStartsForAnEmptyFileAndAMissingProgramIsIgnored) {
   RunEditorAndWait("D:\\editor.sh", "");
   EXPECT_EQ(Log(), "");
   RunEditorAndWait("D:\\no-such-editor", "D:\\x.txt");
-  EXPECT_NE(Log().find(R"("started":false)"), std::string::npos);
+  EXPECT_FALSE(test::Events(Log(), "process").at(0)["started"].Bool());
   // No program: the file, executable though it is, is not run in its place.
   RunEditorAndWait(" ", "D:\\editor.sh");
   EXPECT_FALSE(std::filesystem::exists(m_dir.path() / "args"));
-  EXPECT_NE(Log().find(R"("command":"  D:\\editor.sh")"), std::string::npos) << Log();
+  EXPECT_EQ(test::Events(Log(), "process").at(1)["command"].Str(), "  D:\\editor.sh");
 }
 
 TEST_F(Editor, AFileNameCannotRunAnything) {
@@ -100,9 +100,9 @@ class Browse : public Editor {
  protected:
   CString Pick(const std::string& script) {
     ScriptedUser user(ParseScript(script));
-    AfxGetModuleState().backend = &user;
+    m_log.SetUser(&user);
     CString picked = BrowseForFile("txt", "Start.TXT", "Text files (*.txt)|*.txt");
-    AfxGetModuleState().backend = nullptr;
+    m_log.SetUser(nullptr);
     return picked;
   }
 };
@@ -110,18 +110,21 @@ class Browse : public Editor {
 TEST_F(Browse, BeepsOffersAllFilesAndReturnsTheLowerCasedPath) {
   m_dir.Write("Folder/Data.TXT", "x");
   EXPECT_EQ(Pick("pick \"D:\\\\Folder\\\\Data.TXT\"\n"), CString("d:\\folder\\data.txt"));
-  const std::string log = Log();
-  EXPECT_EQ(log.find(R"({"event":"beep"})"), 0u);
-  EXPECT_NE(log.find(R"("mode":"open","filter":"Text files (*.txt)|*.txt|All files (*.*)|*.*||","defext":"txt",)"
-                     R"("initial":"Start.TXT","mustexist":true,"overwriteprompt":false)"),
-            std::string::npos)
-      << log;
+  const std::vector<test::Event> events = test::Events(Log());
+  ASSERT_EQ(events.size(), 2u);
+  EXPECT_EQ(events[0].Line(), R"({"event":"beep"})");
+  const test::Event& picker = events[1];
+  EXPECT_EQ(picker["mode"].Str(), "open");
+  EXPECT_EQ(picker["filter"].Str(), "Text files (*.txt)|*.txt|All files (*.*)|*.*||");
+  EXPECT_EQ(picker["defext"].Str() + " " + picker["initial"].Str(), "txt Start.TXT");
+  EXPECT_TRUE(picker["mustexist"].Bool());
+  EXPECT_FALSE(picker["overwriteprompt"].Bool());
 }
 
 TEST_F(Browse, CancelGivesNothingAndAMissingFileIsRefused) {
   EXPECT_EQ(Pick("pick cancel\n"), CString(""));
   EXPECT_THROW(Pick("pick \"D:\\\\nothing.txt\"\n"), ScriptError);
-  AfxGetModuleState().backend = nullptr;
+  m_log.SetUser(nullptr);
 }
 
 TEST_F(Browse, HostPathsComeBackInLibraryForm) {

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <string>
 #include <vector>
 
+#include "platform/file_write.h"
 #include "platform/text_file.h"
 #include "tests/support/cstring_testing.h"
 
@@ -115,45 +117,42 @@ TEST(LegendRewrite, BrokenFilesLoseNoOtherGroupsLines) {
             "GROUP1|1 x|GROUP2|1 b|");
 }
 
-TEST(LegendSave, WritesThroughTheWorkFileAndKeepsTheFileOnFailure) {
+TEST(LegendSave, WritesTheFileWholeAndKeepsItOnFailure) {
   TempDir folder;
-  const CString dir = CString(folder.str() + "/");
   const CString legend = PathIn(folder, "AreaLgd.dat");
   // A missing file: five headers and the entries under the group's header.
-  ASSERT_EQ(SaveLegendSection(dir, legend, 1, Lines({"1 横線 赤 川"})), LegendSaveOutcome::Saved);
+  ASSERT_EQ(SaveLegendSection(legend, 1, Lines({"1 横線 赤 川"})), LegendSaveOutcome::Saved);
   EXPECT_EQ(folder.Read("AreaLgd.dat"), CString("GROUP1\r\nGROUP2\r\n1 横線 赤 川\r\nGROUP3\r\nGROUP4\r\nGROUP5\r\n").str());
-  EXPECT_FALSE(FileExists(PathIn(folder, "work.txt")));
 
   // Lines longer than the readers' limit are copied whole.
   const std::string longLine = ";" + std::string(300, 'x');
   folder.Write("AreaLgd.dat", longLine + "\nGROUP1\n1 old\n");
-  ASSERT_EQ(SaveLegendSection(dir, legend, 0, Lines({"1 new"})), LegendSaveOutcome::Saved);
+  ASSERT_EQ(SaveLegendSection(legend, 0, Lines({"1 new"})), LegendSaveOutcome::Saved);
   EXPECT_EQ(folder.Read("AreaLgd.dat"), longLine + "\r\nGROUP1\r\n1 new\r\n");
 
-  // The work file cannot be made (a folder stands in its way).
-  folder.Write("work.txt/keep", "");
-  EXPECT_EQ(SaveLegendSection(dir, legend, 0, Lines({"1 lost"})), LegendSaveOutcome::WorkFileFailed);
+  // A failed write leaves the file as it was.
+  write_path_testing::InjectFault(write_path_testing::Step::Rename, EIO);
+  EXPECT_EQ(SaveLegendSection(legend, 0, Lines({"1 lost"})), LegendSaveOutcome::WriteFailed);
+  write_path_testing::ClearFaults();
   EXPECT_EQ(folder.Read("AreaLgd.dat"), longLine + "\r\nGROUP1\r\n1 new\r\n");
 }
 
-TEST(LegendSave, RefusesFilesBeyondTheLineLimitAndFailedRenames) {
+TEST(LegendSave, RefusesFilesBeyondTheLineLimitAndFolders) {
   TempDir folder;
-  const CString dir = CString(folder.str() + "/");
   std::string big = "GROUP1\n";
   for (int i = 0; i < 299; ++i) big += "1 a b c\n";
   folder.Write("AreaLgd.dat", big);
-  EXPECT_EQ(SaveLegendSection(dir, PathIn(folder, "AreaLgd.dat"), 0, {}), LegendSaveOutcome::TooLong);
+  EXPECT_EQ(SaveLegendSection(PathIn(folder, "AreaLgd.dat"), 0, {}), LegendSaveOutcome::TooLong);
   EXPECT_EQ(folder.Read("AreaLgd.dat"), big);
   big.resize(big.size() - 8);  // 299 lines in all
   folder.Write("LinrLgd.dat", big);
-  EXPECT_EQ(SaveLegendSection(dir, PathIn(folder, "LinrLgd.dat"), 0, Lines({"1 x"})), LegendSaveOutcome::Saved);
+  EXPECT_EQ(SaveLegendSection(PathIn(folder, "LinrLgd.dat"), 0, Lines({"1 x"})), LegendSaveOutcome::Saved);
   EXPECT_EQ(folder.Read("LinrLgd.dat"), "GROUP1\r\n1 x\r\n");
 
-  // The legend "file" is a folder: the rename fails and the work file goes.
+  // The legend "file" is a folder: nothing is written, the folder stays.
   folder.Write("Legend.dat/inside", "kept");
-  EXPECT_EQ(SaveLegendSection(dir, PathIn(folder, "Legend.dat"), 0, Lines({"1 x"})), LegendSaveOutcome::RenameFailed);
+  EXPECT_EQ(SaveLegendSection(PathIn(folder, "Legend.dat"), 0, Lines({"1 x"})), LegendSaveOutcome::WriteFailed);
   EXPECT_EQ(folder.Read("Legend.dat/inside"), "kept");
-  EXPECT_FALSE(FileExists(PathIn(folder, "work.txt")));
 }
 
 }  // namespace

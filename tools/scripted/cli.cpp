@@ -13,9 +13,10 @@
 #include "frame/entry_table.h"
 #include "platform/clock.h"
 #include "platform/codepage.h"
-#include "platform/event_log.h"
-#include "platform/json.h"
 #include "platform/module_state.h"
+#include "tools/scripted/event_log.h"
+#include "tools/scripted/event_recorder.h"
+#include "tools/scripted/json.h"
 #include "tools/scripted/scripted_user.h"
 
 namespace topodlg {
@@ -154,7 +155,6 @@ class CallSetup {
   explicit CallSetup(ModuleState& state) : m_state(state), m_saved(state.drives), m_now(state.now) {}
   ~CallSetup() {
     m_state.backend = nullptr;
-    m_state.log = nullptr;
     m_state.drives = m_saved;
     m_state.now = m_now;
   }
@@ -233,13 +233,14 @@ int Call(const std::vector<std::string>& args, std::FILE* out, std::FILE* err, s
     logOut = logFile.get();
   }
   EventLog log(logOut);
+  if (scripted) scripted->SetLog(&log);
+  EventRecorder events(scripted ? static_cast<UiBackend*>(scripted.get()) : graphical.get(), log);
 
   ModuleState& state = AfxGetModuleState();
   CallSetup restore(state);
   for (const auto& [letter, folder] : o.drives) state.drives.Map(letter, folder);
   state.now = o.now;
-  state.log = &log;
-  state.backend = scripted ? static_cast<UiBackend*>(scripted.get()) : graphical.get();
+  state.backend = &events;
 
   EntryResult result = entry->invoke(values);
   if (!drawing.empty()) log.Write(JsonObject().Add("event", "drawing").AddRaw("ops", DrawingJson(drawing)).str());

@@ -8,11 +8,11 @@
 
 #include "platform/codepage.h"
 #include "platform/dialog.h"
-#include "platform/event_log.h"
-#include "platform/json.h"
 #include "platform/path_map.h"
 #include "platform/text_file.h"
 #include "platform/user_input.h"
+#include "tools/scripted/event_log.h"
+#include "tools/scripted/json.h"
 
 namespace topodlg {
 namespace {
@@ -166,7 +166,10 @@ void ScriptedUser::Perform(CDialog& dialog, const ScriptAction& action) {
   }
   if (verb == "enter") return user::Enter(dialog);
   if (verb == "escape" || verb == "close") return user::Cancel(dialog);
-  if (verb == "dump") return LogEvent(DumpJson(dialog));
+  if (verb == "dump") {
+    if (m_log) m_log->Write(DumpJson(dialog));
+    return;
+  }
   if (verb == "screenshot") {
     if (!m_screenshot) Fail(action, "screenshots need the graphical backend, which this build does not have");
     std::string error = m_screenshot(dialog, action.words[0].text);

@@ -13,6 +13,7 @@
 namespace topodlg {
 
 class CWnd;
+class EventLog;
 
 class ScriptedUser : public UiBackend {
  public:
@@ -29,6 +30,8 @@ class ScriptedUser : public UiBackend {
   using ScreenshotHook = std::function<std::string(CDialog& dialog, const std::string& file)>;
   void SetScreenshotHook(ScreenshotHook hook) { m_screenshot = std::move(hook); }
 
+  // Where the "dump" action writes (nowhere when not set).
+  void SetLog(EventLog* log) { m_log = log; }
   // The JSON dump of a dialog as the user sees it (the "dump" action).
   static std::string DumpJson(CDialog& dialog);
 
@@ -47,6 +50,7 @@ class ScriptedUser : public UiBackend {
   size_t m_next = 0;
   int m_lastLine = 0;
   ScreenshotHook m_screenshot;
+  EventLog* m_log = nullptr;
 };
 
 }  // namespace topodlg

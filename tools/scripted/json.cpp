@@ -1,4 +1,4 @@
-#include "platform/json.h"
+#include "tools/scripted/json.h"
 
 #include <cstdio>
 
