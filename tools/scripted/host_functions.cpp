@@ -9,7 +9,7 @@
 
 #include "frame/c_boundary.h"
 #include "platform/clock.h"
-#include "tools/scripted/event_log.h"
+#include "platform/event_log.h"
 #include "platform/module_state.h"
 #include "tools/scripted/cli.h"
 #include "tools/scripted/graphical_library.h"
