@@ -1,6 +1,7 @@
 #include "tools/scripted/event_log.h"
 
 #include <cstdio>
+#include <initializer_list>
 
 #include "platform/codepage.h"
 #include "tools/scripted/json.h"
@@ -35,11 +36,19 @@ const char* HatchName(Hatch hatch) {
   return nullptr;
 }
 
-std::string Pair(int a, int b) { return "[" + std::to_string(a) + "," + std::to_string(b) + "]"; }
-std::string Quad(const CRect& r) {
-  return "[" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-         std::to_string(r.bottom) + "]";
+// A JSON array of numbers. Appended piece by piece: GCC 12 at -O3 wrongly
+// reports -Wrestrict for "[" + std::string.
+std::string NumberArray(std::initializer_list<int> numbers) {
+  std::string out(1, '[');
+  for (int n : numbers) {
+    if (out.size() > 1) out += ',';
+    out += std::to_string(n);
+  }
+  out += ']';
+  return out;
 }
+std::string Pair(int a, int b) { return NumberArray({a, b}); }
+std::string Quad(const CRect& r) { return NumberArray({r.left, r.top, r.right, r.bottom}); }
 
 }  // namespace
 

@@ -9,9 +9,10 @@
 
 #include "frame/c_boundary.h"
 #include "platform/clock.h"
-#include "platform/event_log.h"
 #include "platform/module_state.h"
 #include "tools/scripted/cli.h"
+#include "tools/scripted/event_log.h"
+#include "tools/scripted/event_recorder.h"
 #include "tools/scripted/graphical_library.h"
 #include "tools/scripted/script.h"
 #include "tools/scripted/scripted_user.h"
@@ -43,6 +44,7 @@ struct HostChoice {
   std::unique_ptr<UiBackend> backend;
   std::unique_ptr<std::FILE, FileCloser> logFile;
   std::unique_ptr<EventLog> log;
+  std::unique_ptr<EventRecorder> recorder;  // in front of the backend while there is a log
 };
 
 HostChoice& Choice() {
@@ -52,8 +54,7 @@ HostChoice& Choice() {
 
 void Choose(HostChoice next) {
   ModuleState& state = AfxGetModuleState();
-  state.backend = next.backend.get();
-  state.log = next.log.get();
+  state.backend = next.recorder ? next.recorder.get() : next.backend.get();
   Choice() = std::move(next);
 }
 
@@ -128,18 +129,20 @@ TOPODLG_API int TopoDlgUseScript(const char* script, const char* logPath) {
     }
     auto user = std::make_unique<ScriptedUser>(std::move(actions));
     if (Hooks().prepareScriptedUser) Hooks().prepareScriptedUser(*user);
+    if (logPath) {
+      next.logFile.reset(std::fopen(logPath, "wb"));
+      if (!next.logFile) {
+        SetLastError(std::string("cannot write the log ") + logPath);
+        return -2;
+      }
+      next.log = std::make_unique<EventLog>(next.logFile.get());
+      user->SetLog(next.log.get());
+      next.recorder = std::make_unique<EventRecorder>(user.get(), *next.log);
+    }
     next.backend = std::move(user);
   } catch (const ScriptError& e) {
     SetLastError(e.Message());
     return -1;
-  }
-  if (logPath) {
-    next.logFile.reset(std::fopen(logPath, "wb"));
-    if (!next.logFile) {
-      SetLastError(std::string("cannot write the log ") + logPath);
-      return -2;
-    }
-    next.log = std::make_unique<EventLog>(next.logFile.get());
   }
   Choose(std::move(next));
   forwarding = false;
