@@ -244,7 +244,7 @@ TEST_F(EnvSettingsDialog, MethodPageRadiosConfirmationsAndTheIndexMap) {
   r = Run("tab 1488 1\nclick 1492\nclick 1492\ndump\nclick 1496\nclick 1\n");
   EXPECT_EQ(DumpAt(r).Control(1492).Checked(), 1);
   EXPECT_EQ(DumpAt(r).Control(1494).Checked(), 0);
-  EXPECT_TRUE(r.out.starts_with("1|0|7|1|0|5|100|2|0|0|0|0|1|0|")) << r.out;
+  EXPECT_TRUE(r.out.starts_with("1|1|7|1|0|5|100|2|0|0|0|0|1|0|")) << r.out;
 }
 
 TEST_F(EnvSettingsDialog, GroupAndLandmarkTypeNamesInTheirOwnDialogs) {
