@@ -13,6 +13,8 @@ constexpr int kKindButtons[kGroupKindCount] = {IDC_MAP_CLIP_GROUPS, IDC_AREA_GRO
                                                IDC_TRACK_GROUPS,    IDC_LINE_GROUPS,
                                                IDC_DISTANCE_BOARD_GROUPS, IDC_GUIDE_BOOK_GROUPS};
 
+static_assert(kGroupsPerKind == kGroupNameCount, "the group name dialog edits one kind's names");
+
 }  // namespace
 
 CEnvGroupNamePage::CEnvGroupNamePage() : CDialog(kTemplateId) {

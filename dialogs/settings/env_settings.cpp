@@ -58,7 +58,7 @@ EnvSettings DecodeEnvArguments(const EnvArguments& a) {
   s.viewer = t[10];
   s.cdromPath = t[12];
   s.siblingProgram = t[13];
-  for (int i = 0; i < kEnvLandmarkTypeCount; ++i) s.landmarkTypeNames[i] = t[14 + i];
+  for (int i = 0; i < kLandmarkTypeCount; ++i) s.landmarkTypeNames[i] = t[14 + i];
   DecodeGroupNames(t[26], s);
   // Three flags in the hundreds, tens and units digits (truncating, so any
   // value comes back as the same three numbers).

@@ -7,13 +7,13 @@
 #include <array>
 #include <vector>
 
+#include "dialogs/points/landmark_types.h"
 #include "platform/cstring.h"
 
 namespace topodlg {
 
 constexpr int kGroupKindCount = 6;
 constexpr int kGroupsPerKind = 5;
-constexpr int kEnvLandmarkTypeCount = 12;
 constexpr int kIndexMapGroupCount = 5;
 
 struct EnvSettings {
@@ -42,7 +42,7 @@ struct EnvSettings {
   CString cdromPath;
   CString cdromDrive;  // "" until the map page derives it
   CString siblingProgram;
-  std::array<CString, kEnvLandmarkTypeCount> landmarkTypeNames;
+  LandmarkTypeNames landmarkTypeNames;
   std::array<std::array<CString, kGroupsPerKind>, kGroupKindCount> groupNames;
   int sheetPrecision = 0;  // 0 normal, 1 double
   int confirmDistance = 0, speedUp250m = 0, speedUp50m = 0;
