@@ -338,6 +338,14 @@ TEST_F(EnvSettingsDialog, HostileInputNeitherCrashesNorShiftsFields) {
   EXPECT_EQ(f[42] + "," + f[43] + "," + f[44] + "," + f[45], U8(u8"－,ソ,表,"));
   EXPECT_EQ(DumpAt(r).Control(1225).Items(), Texts({std::string(199, 'x'), "a"}));
   EXPECT_TRUE(r.out.ends_with("|-99|21474836|0|4|-9|-9|7\n")) << r.out;
+
+  // A list of 100,000 files without a final line end is read whole, once.
+  std::string huge;
+  for (int i = 0; i < 100000; ++i) huge += "d:\\n" + std::to_string(i) + ".pnt\n";
+  huge.pop_back();
+  m_data.Write("PNTFILE.dat", huge);
+  r = Run("select 1225 99999\nclick 1\n");
+  EXPECT_EQ(Fields(r.out)[20], "d:\\n99999.pnt");
 }
 
 }  // namespace
