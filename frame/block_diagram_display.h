@@ -9,19 +9,15 @@ namespace topodlg {
 
 class BlockDiagramDisplay {
  public:
-  // Registers the handlers of the shared controls in `dialog`'s message map.
+  // Binds the members to the shared controls of `dialog`: they show when the
+  // dialog initialises and follow the user's clicks.
   void Bind(CDialog& dialog);
-  // Selects the radios and check boxes of the members (at initialisation).
-  void Show(CDialog& dialog) const;
 
   int m_sectionLineWidth = 0;  // 0 thick, 1 thin
   int m_verticalLines = 0;     // 1 shown
   int m_baseline = 0;          // 1 shown (elevation 0 m)
   int m_background = 0;        // 0 terrain, 1 white
   int m_terrainLineColour = 0;  // 0 black, 1 blue, 2 red
-
- private:
-  void OnVerticalLines(CDialog& dialog);
 };
 
 }  // namespace topodlg

@@ -1,7 +1,6 @@
 #include "frame/contour_dlg.h"
 
 #include "frame/entries.h"
-#include "frame/spin_step.h"
 #include "platform/module_state.h"
 #include "resources/140.h"
 
@@ -22,11 +21,12 @@ CContourDlg::CContourDlg() : CDialog(kTemplateId) {
   for (const auto& preset : kPresets) OnClicked(preset.id, [this, interval = preset.interval] { OnPreset(interval); });
   OnClicked(IDC_AUX_HIDE, [this] { OnHideAuxiliary(); });
   OnClicked(IDC_AUX_SHOW, [this] { OnShowAuxiliary(); });
-  OnClicked(IDC_INDEX_UP, [this] { OnIndexUp(); });
-  OnClicked(IDC_INDEX_DOWN, [this] { OnIndexDown(); });
-  OnClicked(IDC_SHOW_INDEX, [this] { m_showIndex = m_showIndex == 0 ? 1 : 0; });
-  OnClicked(IDC_COLOUR_CODED, [this] { m_colourCoded = m_colourCoded != 1 ? 1 : 0; });
-  OnClicked(IDC_THICK_WHEN_PRINTING, [this] { m_thickWhenPrinting = m_thickWhenPrinting == 0 ? 1 : 0; });
+  BindSpin(m_indexEvery, IDC_INDEX_UP, IDC_INDEX_DOWN).Min(1);
+  // The boxes show checked for 1 only. A click on an unchecked box makes 1 of
+  // any other value for the colour coding, but 0 for the other two.
+  BindToggle(m_showIndex, IDC_SHOW_INDEX).OthersTurnOff();
+  BindToggle(m_colourCoded, IDC_COLOUR_CODED);
+  BindToggle(m_thickWhenPrinting, IDC_THICK_WHEN_PRINTING).OthersTurnOff();
   OnNotify(IDC_INDEX_COLOUR, CBN_SELCHANGE, [this] { m_indexColour = GetDlgItem(IDC_INDEX_COLOUR)->GetCurSel(); });
   OnNotify(IDC_COAST_COLOUR, CBN_SELCHANGE, [this] { m_coastColour = GetDlgItem(IDC_COAST_COLOUR)->GetCurSel(); });
   OnClicked(IDC_OK_BUTTON, [this] { OnOkButton(); });
@@ -45,9 +45,6 @@ void CContourDlg::DoDataExchange(CDataExchange* pDX) {
 bool CContourDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   CheckRadioButton(IDC_AUX_SHOW, IDC_AUX_HIDE, m_auxInterval == 0 && m_auxHeight == 0 ? IDC_AUX_HIDE : IDC_AUX_SHOW);
-  CheckDlgButton(IDC_SHOW_INDEX, m_showIndex == 1);
-  CheckDlgButton(IDC_COLOUR_CODED, m_colourCoded == 1);
-  CheckDlgButton(IDC_THICK_WHEN_PRINTING, m_thickWhenPrinting == 1);
   GetDlgItem(IDC_INDEX_COLOUR)->SetCurSel(m_indexColour);
   GetDlgItem(IDC_COAST_COLOUR)->SetCurSel(m_coastColour);
   return true;
@@ -74,17 +71,6 @@ void CContourDlg::OnShowAuxiliary() {
   if (m_savedAuxInterval != 0) m_auxInterval = m_savedAuxInterval;
   if (m_savedAuxHeight != 0) m_auxHeight = m_savedAuxHeight;
   if (m_mainInterval < 0) m_mainInterval = 100;
-  UpdateData(false);
-}
-
-// No upper bound but the int range: the count stops at its largest value.
-void CContourDlg::OnIndexUp() {
-  m_indexEvery = StepBy(m_indexEvery, 1);
-  UpdateData(false);
-}
-
-void CContourDlg::OnIndexDown() {
-  m_indexEvery = m_indexEvery <= 1 ? 1 : m_indexEvery - 1;
   UpdateData(false);
 }
 

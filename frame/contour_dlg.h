@@ -38,8 +38,6 @@ class CContourDlg : public CDialog {
   void OnPreset(int interval);
   void OnHideAuxiliary();
   void OnShowAuxiliary();
-  void OnIndexUp();
-  void OnIndexDown();
   void OnOkButton();
 };
 

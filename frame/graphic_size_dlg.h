@@ -11,12 +11,6 @@ class CGraphicSizeDlg : public CDialog {
   CGraphicSizeDlg();
 
   int m_size = 0;  // percent, 5 to 200 through the buttons
-
- protected:
-  bool OnInitDialog() override;
-
- private:
-  void OnStep(int delta);
 };
 
 }  // namespace topodlg

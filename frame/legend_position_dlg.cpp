@@ -1,6 +1,5 @@
 #include "frame/legend_position_dlg.h"
 
-#include "frame/spin_step.h"
 #include "frame/entries.h"
 #include "platform/module_state.h"
 #include "resources/134.h"
@@ -22,13 +21,10 @@ constexpr int kMoveStep = 10;  // dots
 
 CLegendPositionDlg::CLegendPositionDlg() : CDialog(kTemplateId) {
   for (const auto& c : kCorners) OnClicked(c.id, [this, id = c.id, corner = c.corner] { OnCorner(id, corner); });
-  OnClicked(IDC_LEGEND_UP, [this] { OnMove(m_legendMove, kMoveStep); });
-  OnClicked(IDC_LEGEND_DOWN, [this] { OnMove(m_legendMove, -kMoveStep); });
-  OnClicked(IDC_TITLE_UP, [this] { OnMove(m_titleMove, kMoveStep); });
-  OnClicked(IDC_TITLE_DOWN, [this] { OnMove(m_titleMove, -kMoveStep); });
-  OnClicked(IDC_ALIGN_LEFT, [this] { m_titleAlignment = -1; });
-  OnClicked(IDC_ALIGN_NORMAL, [this] { m_titleAlignment = 0; });
-  OnClicked(IDC_ALIGN_RIGHT, [this] { m_titleAlignment = 1; });
+  BindSpin(m_legendMove, IDC_LEGEND_UP, IDC_LEGEND_DOWN).Step(kMoveStep);
+  BindSpin(m_titleMove, IDC_TITLE_UP, IDC_TITLE_DOWN).Step(kMoveStep);
+  // An alignment the dialog does not know selects no radio.
+  BindRadio(m_titleAlignment, {{IDC_ALIGN_LEFT, -1}, {IDC_ALIGN_NORMAL, 0}, {IDC_ALIGN_RIGHT, 1}});
 }
 
 void CLegendPositionDlg::DoDataExchange(CDataExchange* pDX) {
@@ -37,26 +33,10 @@ void CLegendPositionDlg::DoDataExchange(CDataExchange* pDX) {
   DDX_Text(pDX, IDC_CORNER_NAME, m_cornerName);
 }
 
-bool CLegendPositionDlg::OnInitDialog() {
-  CDialog::OnInitDialog();
-  // An alignment the dialog does not know selects no radio.
-  const int radio = m_titleAlignment == -1 ? IDC_ALIGN_LEFT
-                    : m_titleAlignment == 0 ? IDC_ALIGN_NORMAL
-                    : m_titleAlignment == 1 ? IDC_ALIGN_RIGHT
-                                            : 0;
-  CheckRadioButton(IDC_ALIGN_LEFT, IDC_ALIGN_RIGHT, radio);
-  return true;
-}
-
 // A corner button names the corner with its own caption.
 void CLegendPositionDlg::OnCorner(int id, int corner) {
   m_legendCorner = corner;
   m_cornerName = GetDlgItemText(id);
-  UpdateData(false);
-}
-
-void CLegendPositionDlg::OnMove(int& member, int delta) {
-  member = StepBy(member, delta);
   UpdateData(false);
 }
 

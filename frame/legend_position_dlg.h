@@ -20,12 +20,10 @@ class CLegendPositionDlg : public CDialog {
   CString m_cornerName;      // shown only, not returned
 
  protected:
-  bool OnInitDialog() override;
   void DoDataExchange(CDataExchange* pDX) override;
 
  private:
   void OnCorner(int id, int corner);
-  void OnMove(int& member, int delta);
 };
 
 }  // namespace topodlg

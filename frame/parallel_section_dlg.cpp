@@ -1,8 +1,8 @@
 #include "frame/parallel_section_dlg.h"
 
-#include "frame/spin_step.h"
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "platform/spin_step.h"
 #include "resources/231.h"
 
 namespace topodlg {
@@ -22,9 +22,7 @@ void CParallelSectionDlg::DoDataExchange(CDataExchange* pDX) {
 
 bool CParallelSectionDlg::OnInitDialog() {
   m_fixedMark = 1;
-  CDialog::OnInitDialog();
-  m_block.Show(*this);
-  return true;
+  return CDialog::OnInitDialog();
 }
 
 CString CParallelSectionDlg::Result() const {

@@ -22,13 +22,7 @@ class CPrintSettingsDlg : public CDialog {
   CString m_frameScale;       // "ON" or "OFF"
 
  protected:
-  bool OnInitDialog() override;
   void DoDataExchange(CDataExchange* pDX) override;
-
- private:
-  void OnDrawingSize(int delta);
-  void OnFontUp();
-  void OnFontDown();
 };
 
 }  // namespace topodlg

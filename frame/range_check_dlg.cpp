@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "frame/spin_step.h"
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "platform/spin_step.h"
 #include "resources/131.h"
 
 namespace topodlg {
@@ -20,23 +20,13 @@ constexpr struct {
 }  // namespace
 
 CRangeCheckDlg::CRangeCheckDlg() : CDialog(kTemplateId) {
-  // The arrow buttons: "←"/"→" move x, "△"/"▽" move y (y grows southwards).
-  const struct {
-    int id;
-    int* member;
-    int step;
-  } arrows[] = {
-      {IDC_NORTH_WEST_X_LEFT, &m_northWestX, -1}, {IDC_NORTH_WEST_X_RIGHT, &m_northWestX, 1},
-      {IDC_NORTH_WEST_Y_UP, &m_northWestY, -1},   {IDC_NORTH_WEST_Y_DOWN, &m_northWestY, 1},
-      {IDC_SOUTH_EAST_X_LEFT, &m_southEastX, -1}, {IDC_SOUTH_EAST_X_RIGHT, &m_southEastX, 1},
-      {IDC_SOUTH_EAST_Y_UP, &m_southEastY, -1},   {IDC_SOUTH_EAST_Y_DOWN, &m_southEastY, 1},
-  };
-  for (const auto& arrow : arrows) {
-    OnClicked(arrow.id, [this, member = arrow.member, step = arrow.step] {
-      *member = StepBy(*member, step);
-      OnCornerChanged();
-    });
-  }
+  // The arrow buttons move a corner by one cell: "→" adds to x, "▽" to y (y
+  // grows southwards).
+  const auto cornerChanged = [this] { OnCornerChanged(); };
+  BindSpin(m_northWestX, IDC_NORTH_WEST_X_RIGHT, IDC_NORTH_WEST_X_LEFT).Then(cornerChanged);
+  BindSpin(m_northWestY, IDC_NORTH_WEST_Y_DOWN, IDC_NORTH_WEST_Y_UP).Then(cornerChanged);
+  BindSpin(m_southEastX, IDC_SOUTH_EAST_X_RIGHT, IDC_SOUTH_EAST_X_LEFT).Then(cornerChanged);
+  BindSpin(m_southEastY, IDC_SOUTH_EAST_Y_DOWN, IDC_SOUTH_EAST_Y_UP).Then(cornerChanged);
   for (const auto& span : kSpans) OnClicked(span.id, [this, cells = span.cells] { OnSpan(cells); });
   // Typed corners count at once, unchecked; the extents wait for a button.
   const struct {

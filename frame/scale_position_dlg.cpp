@@ -1,8 +1,8 @@
 #include "frame/scale_position_dlg.h"
 
-#include "frame/spin_step.h"
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "platform/spin_step.h"
 #include "resources/139.h"
 
 namespace topodlg {
@@ -12,31 +12,15 @@ namespace {
 }  // namespace
 
 CScalePositionDlg::CScalePositionDlg() : CDialog(kTemplateId) {
-  // Each spin button pair steps one member, without bounds, and refills.
-  const struct {
-    int up, down;
-    int* member;
-    int step;
-  } spins[] = {
-      {IDC_NORTH_SOUTH_LENGTH_UP, IDC_NORTH_SOUTH_LENGTH_DOWN, &m_northSouthLength, 500},
-      {IDC_EAST_WEST_LENGTH_UP, IDC_EAST_WEST_LENGTH_DOWN, &m_eastWestLength, 500},
-      {IDC_VERTICAL_LENGTH_UP, IDC_VERTICAL_LENGTH_DOWN, &m_verticalLength, 100},
-      {IDC_SCALE_NORTH_SOUTH_UP, IDC_SCALE_NORTH_SOUTH_DOWN, &m_scaleNorthSouth, 1},
-      {IDC_SCALE_EAST_WEST_UP, IDC_SCALE_EAST_WEST_DOWN, &m_scaleEastWest, 1},
-      {IDC_COMPASS_NORTH_SOUTH_UP, IDC_COMPASS_NORTH_SOUTH_DOWN, &m_compassNorthSouth, 1},
-      {IDC_COMPASS_EAST_WEST_UP, IDC_COMPASS_EAST_WEST_DOWN, &m_compassEastWest, 1},
-  };
-  for (const auto& spin : spins) {
-    OnClicked(spin.up, [this, member = spin.member, step = spin.step] {
-      *member = StepBy(*member, step);
-      UpdateData(false);
-    });
-    OnClicked(spin.down, [this, member = spin.member, step = spin.step] {
-      *member = StepBy(*member, -step);
-      UpdateData(false);
-    });
-  }
-  OnClicked(IDC_DISPLAY_SWITCH, [this] { m_displaySwitch = m_displaySwitch == "on" ? "off" : "on"; });
+  // Each spin button pair steps one member, without bounds.
+  BindSpin(m_northSouthLength, IDC_NORTH_SOUTH_LENGTH_UP, IDC_NORTH_SOUTH_LENGTH_DOWN).Step(500);
+  BindSpin(m_eastWestLength, IDC_EAST_WEST_LENGTH_UP, IDC_EAST_WEST_LENGTH_DOWN).Step(500);
+  BindSpin(m_verticalLength, IDC_VERTICAL_LENGTH_UP, IDC_VERTICAL_LENGTH_DOWN).Step(100);
+  BindSpin(m_scaleNorthSouth, IDC_SCALE_NORTH_SOUTH_UP, IDC_SCALE_NORTH_SOUTH_DOWN);
+  BindSpin(m_scaleEastWest, IDC_SCALE_EAST_WEST_UP, IDC_SCALE_EAST_WEST_DOWN);
+  BindSpin(m_compassNorthSouth, IDC_COMPASS_NORTH_SOUTH_UP, IDC_COMPASS_NORTH_SOUTH_DOWN);
+  BindSpin(m_compassEastWest, IDC_COMPASS_EAST_WEST_UP, IDC_COMPASS_EAST_WEST_DOWN);
+  BindToggle(m_displaySwitch, IDC_DISPLAY_SWITCH, "on", "off");
   OnClicked(IDC_SHOW_ON_MAP, [this] { OnShowOnMap(); });
 }
 
@@ -50,12 +34,6 @@ void CScalePositionDlg::DoDataExchange(CDataExchange* pDX) {
   DDX_Text(pDX, IDC_SCALE_EAST_WEST, m_scaleEastWest);
   DDX_Text(pDX, IDC_COMPASS_NORTH_SOUTH, m_compassNorthSouth);
   DDX_Text(pDX, IDC_COMPASS_EAST_WEST, m_compassEastWest);
-}
-
-bool CScalePositionDlg::OnInitDialog() {
-  CDialog::OnInitDialog();
-  CheckDlgButton(IDC_DISPLAY_SWITCH, m_displaySwitch == "on");
-  return true;
 }
 
 // The host tells a preview from a final choice by the sign of the vertical

@@ -24,7 +24,6 @@ class CScalePositionDlg : public CDialog {
   CString m_displaySwitch;      // "on" or "off"
 
  protected:
-  bool OnInitDialog() override;
   void DoDataExchange(CDataExchange* pDX) override;
 
  private:

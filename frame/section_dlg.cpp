@@ -10,10 +10,6 @@ namespace {
 
 constexpr int kWhite = 3;  // the colour that the black radio shows as "白"
 
-// The radio of `value` in a row of radios valued 0, 1, 2, ...; 0 (none) for a
-// value outside the row.
-int RadioOf(int value, int first, int last) { return value >= 0 && value <= last - first ? first + value : 0; }
-
 // The next "|"-ended field of the block-diagram argument, read as a number.
 // Without a "|" the rest of the text is the field, and the fields after it 0.
 int TakeField(CString& rest) {
@@ -26,29 +22,23 @@ int TakeField(CString& rest) {
 }  // namespace
 
 CSectionDlg::CSectionDlg() : CDialog(kTemplateId) {
-  OnClickedRange(IDC_GRADIENT, IDC_HEIGHT_DIFFERENCE, [this](int id) { m_displayItem = id - IDC_GRADIENT; });
+  // A value the dialog does not know selects no radio of its row.
+  BindRadio(m_displayItem,
+            {{IDC_GRADIENT, 0}, {IDC_SLOPE_DISTANCE, 1}, {IDC_SLOPE_HEIGHT_DIFFERENCE, 2}, {IDC_HEIGHT_DIFFERENCE, 3}});
   // The black radio stands for white when the host passed white; choosing it
   // means black all the same.
-  OnClickedRange(IDC_BLACK, IDC_BLUE, [this](int id) { m_colour = id - IDC_BLACK; });
-  OnClicked(IDC_TERRAIN_BACKGROUND, [this] { m_background = 0; });
-  OnClicked(IDC_WHITE_BACKGROUND, [this] { m_background = 1; });
-  OnClickedRange(IDC_LARGE_TEXT, IDC_SMALL_TEXT, [this](int id) { m_textSize = id - IDC_LARGE_TEXT; });
+  BindRadio(m_colour, {{IDC_BLACK, 0}, {IDC_RED, 1}, {IDC_BLUE, 2}});
+  BindRadio(m_background, {{IDC_TERRAIN_BACKGROUND, 0}, {IDC_WHITE_BACKGROUND, 1}}).Otherwise(IDC_WHITE_BACKGROUND);
+  BindRadio(m_textSize, {{IDC_LARGE_TEXT, 0}, {IDC_MEDIUM_TEXT, 1}, {IDC_SMALL_TEXT, 2}});
   m_block.Bind(*this);
 }
 
 bool CSectionDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  CheckRadioButton(IDC_GRADIENT, IDC_HEIGHT_DIFFERENCE, RadioOf(m_displayItem, IDC_GRADIENT, IDC_HEIGHT_DIFFERENCE));
   if (m_colour == kWhite) {
     SetDlgItemText(IDC_BLACK, "白");
-    CheckRadioButton(IDC_BLACK, IDC_BLUE, IDC_BLACK);
-  } else {
-    CheckRadioButton(IDC_BLACK, IDC_BLUE, RadioOf(m_colour, IDC_BLACK, IDC_BLUE));
+    CheckDlgButton(IDC_BLACK, 1);
   }
-  CheckRadioButton(IDC_TERRAIN_BACKGROUND, IDC_WHITE_BACKGROUND,
-                   m_background == 0 ? IDC_TERRAIN_BACKGROUND : IDC_WHITE_BACKGROUND);
-  CheckRadioButton(IDC_LARGE_TEXT, IDC_SMALL_TEXT, RadioOf(m_textSize, IDC_LARGE_TEXT, IDC_SMALL_TEXT));
-  m_block.Show(*this);
   return true;
 }
 

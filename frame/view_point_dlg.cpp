@@ -1,8 +1,5 @@
 #include "frame/view_point_dlg.h"
 
-#include <algorithm>
-
-#include "frame/spin_step.h"
 #include "frame/entries.h"
 #include "platform/module_state.h"
 #include "resources/130.h"
@@ -21,7 +18,6 @@ constexpr struct {
 
 constexpr int kAngleButtonStep = 5;  // degrees
 constexpr int kDirectionDepression = 30;
-constexpr float kExaggerationStep = 0.1f, kSmallestExaggeration = 0.1f;
 
 // The compass direction that names an azimuth; the four main directions have
 // a wider sector than the diagonals.
@@ -39,47 +35,29 @@ const char* DirectionOf(int azimuth) {
 }  // namespace
 
 CViewPointDlg::CViewPointDlg() : CDialog(kTemplateId) {
-  OnClicked(IDC_BLOCK_BOTTOM_UP, [this] { OnBlockBottom(1); });
-  OnClicked(IDC_BLOCK_BOTTOM_DOWN, [this] { OnBlockBottom(-1); });
-  OnClicked(IDC_AZIMUTH_UP, [this] { OnAzimuth(kAngleButtonStep); });
-  OnClicked(IDC_AZIMUTH_DOWN, [this] { OnAzimuth(-kAngleButtonStep); });
-  OnClicked(IDC_DEPRESSION_UP, [this] {
-    m_depression = std::min(StepBy(m_depression, kAngleButtonStep), 90);
+  // The block bottom moves in steps that suit the height of the terrain:
+  // finer for low ground.
+  BindSpin(m_blockBottom, IDC_BLOCK_BOTTOM_UP, IDC_BLOCK_BOTTOM_DOWN)
+      .Step([this](int) { return m_lowest <= 100 ? 10 : (m_lowest <= 400 ? 50 : 100); })
+      .Min(0);
+  // The azimuth goes round: "△" past 360 starts again at 0, "▽" below 0 at
+  // 360. Each button wraps only at its own end, so a typed 400 steps down to 395.
+  BindSpin(m_azimuth, IDC_AZIMUTH_UP, IDC_AZIMUTH_DOWN).Step(kAngleButtonStep).Wrap(0, 360).Then([this] {
+    m_direction = DirectionOf(m_azimuth);
     UpdateData(false);
   });
-  OnClicked(IDC_DEPRESSION_DOWN, [this] {
-    m_depression = std::max(StepBy(m_depression, -kAngleButtonStep), 0);
-    UpdateData(false);
-  });
-  OnClicked(IDC_ANGLE_STEP_UP, [this] {
-    m_angleStep = std::min(StepBy(m_angleStep, kAngleButtonStep), 30);
-    UpdateData(false);
-  });
-  OnClicked(IDC_ANGLE_STEP_DOWN, [this] {
-    m_angleStep = StepBy(m_angleStep, -kAngleButtonStep);
-    if (m_angleStep < 6) m_angleStep = 5;
-    UpdateData(false);
-  });
-  OnClicked(IDC_EXAGGERATION_UP, [this] {
-    m_exaggeration += kExaggerationStep;
-    UpdateData(false);
-  });
-  OnClicked(IDC_EXAGGERATION_DOWN, [this] {
-    m_exaggeration -= kExaggerationStep;
-    if (m_exaggeration <= kSmallestExaggeration) m_exaggeration = kSmallestExaggeration;
-    UpdateData(false);
-  });
+  BindSpin(m_depression, IDC_DEPRESSION_UP, IDC_DEPRESSION_DOWN).Step(kAngleButtonStep).Min(0).Max(90);
+  BindSpin(m_angleStep, IDC_ANGLE_STEP_UP, IDC_ANGLE_STEP_DOWN).Step(kAngleButtonStep).Min(5).Max(30);
+  BindSpin(m_exaggeration, IDC_EXAGGERATION_UP, IDC_EXAGGERATION_DOWN).Step(0.1f).Min(0.1f);
   for (const auto& d : kDirections) OnClicked(d.id, [this, id = d.id, azimuth = d.azimuth] { OnDirection(id, azimuth); });
 
-  OnClicked(IDC_HIDDEN_TYPE1, [this] { m_hiddenLines = 2; });
-  OnClicked(IDC_HIDDEN_TYPE2, [this] { m_hiddenLines = 1; });
-  OnClicked(IDC_NO_HIDDEN_LINES, [this] { m_hiddenLines = -1; });
+  // A value the dialog does not know selects no radio.
+  BindRadio(m_hiddenLines, {{IDC_HIDDEN_TYPE1, 2}, {IDC_HIDDEN_TYPE2, 1}, {IDC_NO_HIDDEN_LINES, -1}});
   OnClicked(IDC_CONTOURS, [this] { m_relief = 1; });
   OnClicked(IDC_WIRE_FRAME, [this] { OnWireFrame(0); });
   OnClicked(IDC_WIRE_NORTH_SOUTH, [this] { OnWireFrame(1); });
   OnClicked(IDC_WIRE_EAST_WEST, [this] { OnWireFrame(2); });
-  OnClicked(IDC_NORMAL_FRAMES, [this] { m_frameInterval = 0; });
-  OnClicked(IDC_COARSE_FRAMES, [this] { m_frameInterval = 1; });
+  BindRadio(m_frameInterval, {{IDC_NORMAL_FRAMES, 0}, {IDC_COARSE_FRAMES, 1}}).Otherwise(IDC_COARSE_FRAMES);
 
   // Typed values count at once and unchecked, so that "地図表示", which takes
   // no edit over, shows what the user sees.
@@ -110,11 +88,7 @@ void CViewPointDlg::DoDataExchange(CDataExchange* pDX) {
 
 bool CViewPointDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  const int hiddenRadio = m_hiddenLines == 2    ? IDC_HIDDEN_TYPE1
-                          : m_hiddenLines == 1  ? IDC_HIDDEN_TYPE2
-                          : m_hiddenLines == -1 ? IDC_NO_HIDDEN_LINES
-                                                : 0;
-  CheckRadioButton(IDC_HIDDEN_TYPE1, IDC_NO_HIDDEN_LINES, hiddenRadio);
+  // The relief radios show two members: contours, or the direction of the wire frame.
   int reliefRadio = 0;
   if (m_relief == 1) {
     reliefRadio = IDC_CONTOURS;
@@ -126,27 +100,7 @@ bool CViewPointDlg::OnInitDialog() {
     reliefRadio = IDC_WIRE_EAST_WEST;
   }
   CheckRadioButton(IDC_CONTOURS, IDC_WIRE_EAST_WEST, reliefRadio);
-  CheckRadioButton(IDC_NORMAL_FRAMES, IDC_COARSE_FRAMES, m_frameInterval == 0 ? IDC_NORMAL_FRAMES : IDC_COARSE_FRAMES);
   return true;
-}
-
-// The block bottom moves in steps that suit the height of the terrain: finer
-// for low ground.
-void CViewPointDlg::OnBlockBottom(int sign) {
-  const int step = m_lowest <= 100 ? 10 : (m_lowest <= 400 ? 50 : 100);
-  m_blockBottom = StepBy(m_blockBottom, sign * step);
-  if (sign < 0) m_blockBottom = std::max(m_blockBottom, 0);
-  UpdateData(false);
-}
-
-// The azimuth goes round: "△" past 360 starts again at 0, "▽" below 0 at 360.
-// Each button wraps only at its own end, so a typed 400 steps down to 395.
-void CViewPointDlg::OnAzimuth(int delta) {
-  m_azimuth = StepBy(m_azimuth, delta);
-  if (delta > 0 && m_azimuth > 360) m_azimuth = 0;
-  if (delta < 0 && m_azimuth < 0) m_azimuth = 360;
-  m_direction = DirectionOf(m_azimuth);
-  UpdateData(false);
 }
 
 void CViewPointDlg::OnDirection(int id, int azimuth) {

@@ -32,8 +32,6 @@ class CViewPointDlg : public CDialog {
   void DoDataExchange(CDataExchange* pDX) override;
 
  private:
-  void OnBlockBottom(int sign);
-  void OnAzimuth(int delta);
   void OnDirection(int id, int azimuth);
   void OnWireFrame(int direction);
   void OnShowOnMap();

@@ -142,6 +142,7 @@ bool CDialog::UpdateData(bool saveAndValidate) {
 
 bool CDialog::OnInitDialog() {
   UpdateData(false);
+  for (auto& binding : m_bindings) binding->Show();
   return true;
 }
 

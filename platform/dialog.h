@@ -11,10 +11,12 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
 #include "platform/common_dialogs.h"
+#include "platform/control_binding.h"
 #include "platform/ddx.h"
 #include "platform/dialog_template.h"
 #include "platform/gdi.h"
@@ -78,7 +80,24 @@ class CDialog {
   // Paints now whatever is marked.
   void UpdateWindow() { PaintInvalidated(); }
 
+  // --- Bindings (platform/control_binding.h) ----------------------------------
+  // Declared in the constructor; the returned binding takes the details:
+  //   BindSpin(m_upper, IDC_UPPER_UP, IDC_UPPER_DOWN).Step(10).Min(0);
+  //   BindRadio(m_place, {{IDC_OUTSIDE, "OUT"}, {IDC_INSIDE, "IN"}}).Otherwise(IDC_INSIDE);
+  //   BindToggle(m_showIndex, IDC_SHOW_INDEX);   // 1 checked, 0 not
+  //   BindToggle(m_switch, IDC_SWITCH, "on", "off");
+  // T: int or float for spins, int or CString for radios and toggles.
+  template <typename T>
+  SpinBinding<T>& BindSpin(T& member, int up, int down);
+  template <typename T>
+  RadioBinding<T>& BindRadio(T& member, std::vector<std::pair<int, std::type_identity_t<T>>> buttons);
+  template <typename T>
+  ToggleBinding<T>& BindToggle(T& member, int id, std::type_identity_t<T> on, std::type_identity_t<T> off);
+  ToggleBinding<int>& BindToggle(int& member, int id) { return BindToggle(member, id, 1, 0); }
+
   // --- Overridables -------------------------------------------------------
+  // Exchanges the members towards the controls, then shows the bindings; a
+  // dialog that runs it again shows them again.
   virtual bool OnInitDialog();
   virtual void OnOK();
   virtual void OnCancel();
@@ -122,6 +141,12 @@ class CDialog {
   Drawing* BeginDrawing();
 
  private:
+  template <typename B>
+  B& Keep(std::unique_ptr<B> binding) {
+    B& kept = *binding;
+    m_bindings.push_back(std::move(binding));
+    return kept;
+  }
   bool CreateControls(int templateId);
   // Whether the template (loaded or not yet) has control `id`; reports the
   // identifier when it has not.
@@ -136,6 +161,7 @@ class CDialog {
   std::unique_ptr<CWnd> m_detached;
   std::vector<CDialog*> m_pages;
   std::multimap<std::pair<int, int>, Handler> m_handlers;
+  std::vector<std::unique_ptr<ControlBinding>> m_bindings;
   CString m_title;
   std::optional<CPoint> m_screenPosition;
   bool m_visible = false;

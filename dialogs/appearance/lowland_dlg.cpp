@@ -1,6 +1,5 @@
 #include "dialogs/appearance/lowland_dlg.h"
 
-#include "frame/spin_step.h"
 #include "frame/entries.h"
 #include "platform/module_state.h"
 #include "resources/186.h"
@@ -26,10 +25,14 @@ CString NextToken(CString& rest) {
 }  // namespace
 
 CLowlandDlg::CLowlandDlg() : CDialog(kTemplateId) {
+  BindRadio(m_colourLowland, {{IDC_COLOUR, 1}, {IDC_NO_COLOUR, 0}}).Otherwise(IDC_NO_COLOUR);
   OnClicked(IDC_COLOUR, [this] { OnColour(); });
   OnClicked(IDC_NO_COLOUR, [this] { OnNoColour(); });
-  OnClicked(IDC_UPPER_UP, [this] { OnUpperUp(); });
-  OnClicked(IDC_UPPER_DOWN, [this] { OnUpperDown(); });
+  // The upper elevation steps only while the lowland is coloured.
+  BindSpin(m_upper, IDC_UPPER_UP, IDC_UPPER_DOWN)
+      .Step([this](int) { return m_lowest > kLowGround ? 100 : 10; })
+      .Min(0)
+      .When([this] { return m_colourLowland == 1; });
 }
 
 void CLowlandDlg::SetArgument(const CString& text) {
@@ -46,16 +49,9 @@ void CLowlandDlg::DoDataExchange(CDataExchange* pDX) {
   DDX_Text(pDX, IDC_LOWEST, m_lowest);
 }
 
-bool CLowlandDlg::OnInitDialog() {
-  CDialog::OnInitDialog();
-  CheckRadioButton(IDC_COLOUR, IDC_NO_COLOUR, m_colourLowland == 1 ? IDC_COLOUR : IDC_NO_COLOUR);
-  return true;
-}
-
 // Colouring again restores the upper elevation it had, else starts from a
 // step above the lowest ground.
 void CLowlandDlg::OnColour() {
-  m_colourLowland = 1;
   if (m_savedUpper != 0) {
     m_upper = m_savedUpper;
   } else {
@@ -66,21 +62,7 @@ void CLowlandDlg::OnColour() {
 
 void CLowlandDlg::OnNoColour() {
   m_savedUpper = m_upper;
-  m_colourLowland = 0;
   m_upper = 0;
-  UpdateData(false);
-}
-
-void CLowlandDlg::OnUpperUp() {
-  if (m_colourLowland != 1) return;
-  m_upper = StepBy(m_upper, m_lowest > kLowGround ? 100 : 10);
-  UpdateData(false);
-}
-
-void CLowlandDlg::OnUpperDown() {
-  if (m_colourLowland != 1) return;
-  m_upper = StepBy(m_upper, m_lowest <= kLowGround ? -10 : -100);
-  if (m_upper < 0) m_upper = 0;
   UpdateData(false);
 }
 

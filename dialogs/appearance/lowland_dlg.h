@@ -23,14 +23,11 @@ class CLowlandDlg : public CDialog {
   int m_savedUpper = 0;      // kept while the lowland is not coloured
 
  protected:
-  bool OnInitDialog() override;
   void DoDataExchange(CDataExchange* pDX) override;
 
  private:
   void OnColour();
   void OnNoColour();
-  void OnUpperUp();
-  void OnUpperDown();
 };
 
 }  // namespace topodlg

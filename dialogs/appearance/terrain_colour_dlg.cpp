@@ -1,7 +1,6 @@
 #include "dialogs/appearance/terrain_colour_dlg.h"
 
 #include "dialogs/appearance/color_scheme_files.h"
-#include "frame/spin_step.h"
 #include "frame/entries.h"
 #include "platform/module_state.h"
 #include "resources/187.h"
@@ -33,8 +32,11 @@ constexpr int kMinInterval = 80;
 CTerrainColourDlg::CTerrainColourDlg() : CDialog(kTemplateId) {
   OnNotify(IDC_SCHEME, CBN_SELCHANGE, [this] { OnSchemeChange(); });
   OnNotify(IDC_METHOD, CBN_SELCHANGE, [this] { OnMethodChange(); });
-  OnClicked(IDC_INTERVAL_UP, [this] { OnIntervalUp(); });
-  OnClicked(IDC_INTERVAL_DOWN, [this] { OnIntervalDown(); });
+  // 80, 90, 100, 200, 300, ...
+  BindSpin(m_interval, IDC_INTERVAL_UP, IDC_INTERVAL_DOWN)
+      .Step([](int m) { return m < 100 ? 10 : 100; }, [](int m) { return m <= 100 ? 10 : 100; })
+      .Min(kMinInterval)
+      .Then([this] { UpdateDetail(false); });
   OnClicked(IDC_CONTOUR, [this] { OnContourCheck(); });
 }
 
@@ -124,18 +126,6 @@ void CTerrainColourDlg::OnMethodChange() {
   if (previous == kNoColouring && m_method != kNoColouring) GetDlgItem(IDC_SCHEME)->SetCurSel(m_schemePosition);
   ShowSlowWarningIfNeeded();
   UpdateData(false);
-}
-
-// 80, 90, 100, 200, 300, ...
-void CTerrainColourDlg::OnIntervalUp() {
-  m_interval = StepBy(m_interval, m_interval < 100 ? 10 : 100);
-  UpdateDetail(false);
-}
-
-void CTerrainColourDlg::OnIntervalDown() {
-  m_interval = StepBy(m_interval, m_interval <= 100 ? -10 : -100);
-  if (m_interval < kMinInterval) m_interval = kMinInterval;
-  UpdateDetail(false);
 }
 
 void CTerrainColourDlg::OnContourCheck() {

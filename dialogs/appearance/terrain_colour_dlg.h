@@ -40,8 +40,6 @@ class CTerrainColourDlg : public CDialog {
   void UpdateDetail(bool schemeChanged);
   void OnSchemeChange();
   void OnMethodChange();
-  void OnIntervalUp();
-  void OnIntervalDown();
   void OnContourCheck();
 };
 

@@ -1,12 +1,12 @@
 #include "dialogs/points/point_info_dlg.h"
 
-#include <algorithm>
+#include <iterator>
 
 #include "dialogs/points/file_list.h"
 #include "dialogs/points/file_list_dlg.h"
-#include "frame/spin_step.h"
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "platform/spin_step.h"
 #include "resources/182.h"
 
 namespace topodlg {
@@ -26,16 +26,17 @@ constexpr const char* kRowColours[10] = {"紫", "緑", "黄", "橙", "空", "緑
 }  // namespace
 
 CPointInfoDlg::CPointInfoDlg() : CDialog(kTemplateId) {
-  OnClicked(IDC_DISPLAY, [this] { OnDisplayToggled(); });
+  BindToggle(m_displayFlag, IDC_DISPLAY);
+  OnClicked(IDC_DISPLAY, [this] {
+    if (m_displayFlag == 1) GetDlgItem(IDC_FILE_COMBO)->SetWindowText(m_currentFile);
+  });
   OnNotify(IDC_FILE_COMBO, CBN_SELCHANGE, [this] { OnFileChosen(); });
   OnClicked(IDC_EDIT_LIST, [this] { OnEditList(); });
   OnNotify(IDC_FILE_LIST, LBN_SELCHANGE, [this] { OnRowSelected(); });
   OnClicked(IDC_CLEAR_ALL, [this] { OnClearAll(); });
   OnClicked(IDC_REMOVE_ROW, [this] { OnRemoveRow(); });
-  OnClicked(IDC_LARGE, [this] { m_symbolSize = 1; });
-  OnClicked(IDC_SMALL, [this] { m_symbolSize = 0; });
-  OnClicked(IDC_TAG_UP, [this] { OnTagInterval(+1); });
-  OnClicked(IDC_TAG_DOWN, [this] { OnTagInterval(-1); });
+  BindRadio(m_symbolSize, {{IDC_LARGE, 1}, {IDC_SMALL, 0}}).Otherwise(IDC_LARGE);
+  BindSpin(m_tagInterval, IDC_TAG_UP, IDC_TAG_DOWN).Clamp(kTagMin, kTagMax).Shows(IDC_TAG_INTERVAL);
 }
 
 // A list the host passes with a count of 0 or less is not split: the entries
@@ -68,7 +69,6 @@ bool CPointInfoDlg::OnInitDialog() {
   for (const CString& line : ReadListToFirstEmptyLine(m_dataDirectory + "EXPLFILE.DAT", CommentLines::List)) {
     combo->AddString(line);
   }
-  CheckDlgButton(IDC_DISPLAY, m_displayFlag == 1);
   if (m_displayFlag == 1) {
     combo->SetWindowText(m_currentFile);
     CWnd* list = GetDlgItem(IDC_FILE_LIST);
@@ -83,7 +83,6 @@ bool CPointInfoDlg::OnInitDialog() {
                    CString::Formatted(m_fileCount == 1 ? "( %2d file )" : "( %2d files)", m_fileCount));
     if (m_shownRows < 8) NameRowColours();
   }
-  CheckRadioButton(IDC_LARGE, IDC_SMALL, m_symbolSize != 0 ? IDC_LARGE : IDC_SMALL);
   return true;
 }
 
@@ -91,15 +90,6 @@ bool CPointInfoDlg::OnInitDialog() {
 void CPointInfoDlg::NameRowColours() {
   for (int i = 0; i < m_shownRows && i < kListCapacity && m_files[i] != kEndMarker; ++i) {
     if (i < kVisibleRows) SetDlgItemText(kColourLabels[i], kRowColours[(m_topRow + i) % 10]);
-  }
-}
-
-void CPointInfoDlg::OnDisplayToggled() {
-  if (m_displayFlag != 1) {
-    m_displayFlag = 1;
-    GetDlgItem(IDC_FILE_COMBO)->SetWindowText(m_currentFile);
-  } else {
-    m_displayFlag = 0;
   }
 }
 
@@ -151,11 +141,6 @@ void CPointInfoDlg::OnRemoveRow() {
   }
   m_fileCount = StepBy(m_fileCount, -1);
   EndDialog(IDOK);
-}
-
-void CPointInfoDlg::OnTagInterval(int step) {
-  m_tagInterval = std::clamp(m_tagInterval + step, kTagMin, kTagMax);
-  SetDlgItemInt(IDC_TAG_INTERVAL, m_tagInterval);
 }
 
 CString CPointInfoDlg::Result() const {

@@ -39,13 +39,11 @@ class CPointInfoDlg : public CDialog {
 
  private:
   void NameRowColours();
-  void OnDisplayToggled();
   void OnFileChosen();
   void OnEditList();
   void OnRowSelected();
   void OnClearAll();
   void OnRemoveRow();
-  void OnTagInterval(int step);
 };
 
 }  // namespace topodlg

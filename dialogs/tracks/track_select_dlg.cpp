@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "dialogs/points/file_list_dlg.h"
-#include "frame/spin_step.h"
 #include "frame/entries.h"
 #include "platform/module_state.h"
+#include "platform/spin_step.h"
 #include "resources/180.h"
 
 namespace topodlg {

@@ -9,12 +9,6 @@ namespace topodlg {
 using namespace res200;
 namespace {
 
-// The mesh radio buttons and the word each one stands for.
-constexpr struct {
-  int id;
-  const char* mesh;
-} kMeshes[] = {{IDC_MESH_250M, "SEM"}, {IDC_MESH_50M, "MEM"}, {IDC_MESH_1KM, "TEM"}};
-
 // The host splits the result at "|": an empty field is written as a
 // placeholder so that the fields after it keep their places.
 CString OrPlaceholder(const CString& text, const char* placeholder) { return text.IsEmpty() ? placeholder : text; }
@@ -27,7 +21,8 @@ CTrackUpdateDlg::CTrackUpdateDlg()
   OnNotify(IDC_GROUPS, CBN_SELCHANGE, [this] { OnGroupChosen(); });
   OnNotify(IDC_FILES, CBN_SELCHANGE, [this] { OnFileChosen(); });
   OnClicked(IDC_EDIT_DATA, [this] { RunEditorAndWait(m_editorPath, m_currentPath); });
-  for (const auto& mesh : kMeshes) OnClicked(mesh.id, [this, word = mesh.mesh] { m_mesh = word; });
+  // A mesh the dialog does not know selects no radio.
+  BindRadio(m_mesh, {{IDC_MESH_250M, "SEM"}, {IDC_MESH_50M, "MEM"}, {IDC_MESH_1KM, "TEM"}});
 }
 
 // Run again after each group change. Without a chosen file the first file of
@@ -54,12 +49,6 @@ bool CTrackUpdateDlg::OnInitDialog() {
     SummarizeTrackFile(index);
     files->SetWindowText(m_currentPath);
   }
-
-  int checked = 0;
-  for (const auto& mesh : kMeshes) {
-    if (m_mesh == mesh.mesh) checked = mesh.id;
-  }
-  CheckRadioButton(IDC_MESH_250M, IDC_MESH_1KM, checked);
   return true;
 }
 

@@ -1,8 +1,7 @@
 // The stored map clips (OnDlgClipMapCall) through the scripted user.
 #include <gtest/gtest.h>
 
-#include "tests/support/dialog_run.h"
-#include "tests/support/dump_query.h"
+#include "tests/support/dump_reader.h"
 
 namespace topodlg::test {
 namespace {
@@ -26,31 +25,30 @@ class ClipMapCall : public ::testing::Test {
   }
   RunResult Run(const std::string& script, int colouring = 0, int contour = 100, const std::string& editor = "",
                 const std::string& file = "D:\\MAP\\Clip0.dat") {
-    RunResult r = CallEntry("OnDlgClipMapCall",
-                            {file, U8(u8"山"), U8(u8"海"), "g2", "g3", "g4", editor, std::to_string(colouring),
-                             std::to_string(contour), "--drive", "D=" + m_dir.str()},
-                            script);
-    m_last = r;
-    return r;
+    return CallEntry("OnDlgClipMapCall",
+                     {file, U8(u8"山"), U8(u8"海"), "g2", "g3", "g4", editor, std::to_string(colouring),
+                      std::to_string(contour), "--drive", "D=" + m_dir.str()},
+                     script);
   }
-  std::string Dump(size_t i = 0) const { return DumpAt(m_last, i); }
   TempDir m_dir;
-  RunResult m_last;
 };
 
 TEST_F(ClipMapCall, ListsGroupZeroAndReturnsTheChosenClip) {
   RunResult r = Run("dump\nselect 1312 1\ndump\nclick 1\n");
-  EXPECT_EQ(FieldOf(Dump(), 1312, "items"), U8(u8R"(["皇居","富士山",""])"));
-  EXPECT_EQ(TextOf(Dump(), 1318), U8(u8"登録=2"));
-  EXPECT_EQ(FieldOf(Dump(), 1320, "items") + FieldOf(Dump(), 1320, "selected"),
-            U8(u8R"x(["山","海","g2","g3","g4"]0)x"));
-  EXPECT_EQ(FieldOf(Dump(), 1010, "checked") + FieldOf(Dump(), 1011, "checked"), "11");
-  const std::string d = Dump(1);
-  EXPECT_EQ(TextOf(d, 1299) + "|" + TextOf(d, 1300) + "|" + TextOf(d, 1315) + "|" + TextOf(d, 1301) + "|" +
-                TextOf(d, 1302) + "|" + TextOf(d, 1303) + "|" + TextOf(d, 1308) + "|" + TextOf(d, 1307) + "|" +
-                TextOf(d, 1306) + "|" + TextOf(d, 1305) + "|" + TextOf(d, 1309) + "|" + TextOf(d, 1316) + "|" +
-                TextOf(d, 1318),
-            U8(u8"富士|250mﾒｯｼｭ|D:\\\\MAP\\\\SEM5238|5238|320×320|(1,2)->(3,4)|35.2|138.6|35.5|138.9||2004/02/03|2/2"));
+  const Dump opened = DumpAt(r, 0);
+  EXPECT_EQ(opened.Control(1312).Items(), Texts({U8(u8"皇居"), U8(u8"富士山"), ""}));
+  EXPECT_EQ(opened.Control(1318).Text(), U8(u8"登録=2"));
+  EXPECT_EQ(opened.Control(1320).Items(), Texts({U8(u8"山"), U8(u8"海"), "g2", "g3", "g4"}));
+  EXPECT_EQ(opened.Control(1320).Selected(), 0);
+  EXPECT_EQ(opened.Control(1010).Checked(), 1);
+  EXPECT_EQ(opened.Control(1011).Checked(), 1);
+  const Dump d = DumpAt(r, 1);
+  std::string shown;
+  for (int id : {1299, 1300, 1315, 1301, 1302, 1303, 1308, 1307, 1306, 1305, 1309, 1316}) {
+    shown += d.Control(id).Text() + "|";
+  }
+  EXPECT_EQ(shown + d.Control(1318).Text(),
+            U8(u8"富士|250mﾒｯｼｭ|D:\\MAP\\SEM5238|5238|320×320|(1,2)->(3,4)|35.2|138.6|35.5|138.9||2004/02/03|2/2"));
   // The empty place-name field travels as "*"; groups never opened are -1.
   EXPECT_EQ(r.out, U8(u8"富士山|富士|D:\\MAP\\SEM5238|250mﾒｯｼｭ|5238|*|*|320×320|(1,2)->(3,4)|35.2|138.6|"
                       "2 -1 -1 -1 -1 0 100\n"));
@@ -62,16 +60,20 @@ TEST_F(ClipMapCall, NoChosenClipOrCancelGivesCansel) {
   // A record without a blank has only its last field: no map name, no clip.
   RunResult r = Run("select 1312 2\ndump\nclick 1\n");
   EXPECT_EQ(r.out, "CANSEL\n");
-  EXPECT_EQ(TextOf(Dump(), 1316) + "/" + TextOf(Dump(), 1299), "noblank/");
+  EXPECT_EQ(DumpAt(r).Control(1316).Text() + "/" + DumpAt(r).Control(1299).Text(), "noblank/");
 }
 
 TEST_F(ClipMapCall, GroupsLoadTheirOwnFilesAndKeepTheirHighestIndexes) {
   RunResult r = Run("select 1320 2\ndump\nselect 1312 0\nselect 1320 1\ndump\nselect 1320 3\ndump\nclick 1\n", 4, 50);
-  EXPECT_EQ(TextOf(Dump(0), 1324) + FieldOf(Dump(0), 1312, "items") + TextOf(Dump(0), 1318),
-            U8(u8"ｸﾞﾙｰﾌﾟ3[\"one\"]登録=0"));
+  const Dump third = DumpAt(r, 0);
+  EXPECT_EQ(third.Control(1324).Text(), U8(u8"ｸﾞﾙｰﾌﾟ3"));
+  EXPECT_EQ(third.Control(1312).Items(), Texts{"one"});
+  EXPECT_EQ(third.Control(1318).Text(), U8(u8"登録=0"));
   // A missing file and an empty file both list nothing with highest index 0.
-  EXPECT_EQ(FieldOf(Dump(1), 1312, "items") + TextOf(Dump(1), 1318), U8(u8"[]登録=0"));
-  EXPECT_EQ(FieldOf(Dump(2), 1312, "items") + TextOf(Dump(2), 1318), U8(u8"[]登録=0"));
+  for (size_t i : {1u, 2u}) {
+    EXPECT_EQ(DumpAt(r, i).Control(1312).Items(), Texts{}) << i;
+    EXPECT_EQ(DumpAt(r, i).Control(1318).Text(), U8(u8"登録=0")) << i;
+  }
   // The chosen clip stays chosen when another group is shown.
   EXPECT_EQ(r.out, "one|a|b|j|c|h|i|k|l|d|e|2 0 0 0 -1 4 50\n");
 }
@@ -79,9 +81,9 @@ TEST_F(ClipMapCall, GroupsLoadTheirOwnFilesAndKeepTheirHighestIndexes) {
 TEST_F(ClipMapCall, AGroupZeroPathWithoutZeroDotHasNoOtherGroupFiles) {
   m_dir.Write("MAP/clips.txt", "x a b c d e f g h i j k l m\r\n");
   m_dir.Write("1.dat", "wrong a b c d e f g h i j k l m\r\n");
-  Run("dump\nselect 1320 1\ndump\nescape\n", 0, 100, "", "D:\\MAP\\clips.txt");
-  EXPECT_EQ(FieldOf(Dump(0), 1312, "items"), R"(["x"])");
-  EXPECT_EQ(FieldOf(Dump(1), 1312, "items"), "[]");
+  RunResult r = Run("dump\nselect 1320 1\ndump\nescape\n", 0, 100, "", "D:\\MAP\\clips.txt");
+  EXPECT_EQ(DumpAt(r, 0).Control(1312).Items(), Texts{"x"});
+  EXPECT_EQ(DumpAt(r, 1).Control(1312).Items(), Texts{});
 }
 
 // The editor works on the file of the group shown; then group 0 is shown again.
@@ -90,34 +92,39 @@ TEST_F(ClipMapCall, EditingReinitialisesOnGroupZero) {
   const std::string editor = "/bin/sh " + m_dir.str() + "/edit.sh";
   RunResult r = Run("select 1320 2\nclick 1317\ndump\nselect 1320 2\ndump\nclick 1\n", 0, 100, editor);
   ASSERT_EQ(Events(r.log, "process").size(), 1u);
-  EXPECT_NE(Events(r.log, "process")[0].find("edit.sh D:\\\\MAP\\\\Clip2.dat\""), std::string::npos);
-  EXPECT_EQ(FieldOf(Dump(0), 1320, "selected") + FieldOf(Dump(0), 1312, "items") + TextOf(Dump(0), 1324),
-            U8(u8"0[\"皇居\",\"富士山\",\"\"]ｸﾞﾙｰﾌﾟ1"));
-  EXPECT_EQ(FieldOf(Dump(1), 1312, "items") + TextOf(Dump(1), 1318), U8(u8"[\"one\",\"new\"]登録=1"));
+  EXPECT_EQ(Events(r.log, "process")[0]["command"].Str(), editor + " D:\\MAP\\Clip2.dat");
+  const Dump edited = DumpAt(r, 0);
+  EXPECT_EQ(edited.Control(1320).Selected(), 0);
+  EXPECT_EQ(edited.Control(1312).Items(), Texts({U8(u8"皇居"), U8(u8"富士山"), ""}));
+  EXPECT_EQ(edited.Control(1324).Text(), U8(u8"ｸﾞﾙｰﾌﾟ1"));
+  EXPECT_EQ(DumpAt(r, 1).Control(1312).Items(), Texts({"one", "new"}));
+  EXPECT_EQ(DumpAt(r, 1).Control(1318).Text(), U8(u8"登録=1"));
   // An editor that cannot start leaves the dialog working.
   EXPECT_EQ(Run("click 1317\nselect 1312 0\nclick 1\n", 0, 100, "/no/such/editor").out.substr(0, 7),
             U8(u8"皇居|"));
   // An editor that deletes the file leaves an empty group 0.
   m_dir.Write("remove.sh", "rm \"$1\"\n");
-  Run("click 1317\ndump\nescape\n", 0, 100, "/bin/sh " + m_dir.str() + "/remove.sh");
-  EXPECT_EQ(FieldOf(Dump(), 1312, "items") + TextOf(Dump(), 1318), U8(u8"[]登録=0"));
+  r = Run("click 1317\ndump\nescape\n", 0, 100, "/bin/sh " + m_dir.str() + "/remove.sh");
+  EXPECT_EQ(DumpAt(r).Control(1312).Items(), Texts{});
+  EXPECT_EQ(DumpAt(r).Control(1318).Text(), U8(u8"登録=0"));
 }
 
 TEST_F(ClipMapCall, ColouringAndContoursAreNeverBothOff) {
   // Colouring off while contours are off: contours come on at 100.
-  Run("select 1312 0\nclick 1010\ndump\nclick 1\n", 5, -999);
-  EXPECT_EQ(FieldOf(Dump(), 1010, "checked") + FieldOf(Dump(), 1011, "checked"), "01");
+  RunResult r = Run("select 1312 0\nclick 1010\ndump\nclick 1\n", 5, -999);
+  EXPECT_EQ(DumpAt(r).Control(1010).Checked(), 0);
+  EXPECT_EQ(DumpAt(r).Control(1011).Checked(), 1);
   auto tail = [](const RunResult& r) { return r.out.substr(r.out.rfind('|') + 1); };
   EXPECT_EQ(tail(Run("select 1312 0\nclick 1010\nclick 1\n", 5, -999)), "2 -1 -1 -1 -1 3 100\n");
   // Colouring that started off comes back as 6; then off again turns contours on.
   EXPECT_EQ(tail(Run("select 1312 0\nclick 1010\nclick 1\n", 3, -999)), "2 -1 -1 -1 -1 6 -999\n");
   EXPECT_EQ(tail(Run("select 1312 0\nclick 1010\nclick 1010\nclick 1\n", 3, -999)), "2 -1 -1 -1 -1 3 100\n");
   // Contours come back at their saved value; colouring at its own.
-  EXPECT_EQ(tail(Run("select 1312 0\nclick 1011\ndump\nclick 1011\nclick 1010\nclick 1010\nclick 1\n", 2, 50)),
-            "2 -1 -1 -1 -1 2 50\n");
-  EXPECT_EQ(FieldOf(Dump(), 1011, "checked"), "0");
+  r = Run("select 1312 0\nclick 1011\ndump\nclick 1011\nclick 1010\nclick 1010\nclick 1\n", 2, 50);
+  EXPECT_EQ(tail(r), "2 -1 -1 -1 -1 2 50\n");
+  EXPECT_EQ(DumpAt(r).Control(1011).Checked(), 0);
   EXPECT_EQ(tail(Run("select 1312 0\nclick 1011\nclick 1\n", 3, -999)), "2 -1 -1 -1 -1 3 100\n");
-  EXPECT_EQ(FieldOf(DumpAt(Run("dump\nescape\n", 3, -999)), 1010, "checked"), "0");
+  EXPECT_EQ(DumpAt(Run("dump\nescape\n", 3, -999)).Control(1010).Checked(), 0);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include "dialogs/clips/group_name_dlg.h"
 #include "platform/module_state.h"
 #include "tests/support/cstring_testing.h"
-#include "tests/support/dump_query.h"
+#include "tests/support/dump_reader.h"
 #include "tools/scripted/scripted_user.h"
 
 namespace topodlg {
@@ -18,7 +18,8 @@ class GroupNameDialog : public ::testing::Test {
   void TearDown() override { AfxGetModuleState().backend = nullptr; }
   int Run(CGroupNameDlg& dlg, const std::string& script) {
     m_user = std::make_unique<ScriptedUser>(ParseScript(script));
-    AfxGetModuleState().backend = m_user.get();
+    m_user->SetLog(&m_log.Log());
+    m_log.SetUser(m_user.get());
     return dlg.DoModal();
   }
   std::string Log() const { return m_log.Text(); }
@@ -30,14 +31,15 @@ class GroupNameDialog : public ::testing::Test {
 TEST_F(GroupNameDialog, ShowsTheNamesAndGivesTheEditedOnesOnOk) {
   CGroupNameDlg dlg(GroupKind::MapClip, kNames);
   EXPECT_EQ(Run(dlg, test::U8(u8"dump\ntype 1328 \"川\"\ntype 1330 \"\"\nenter\n")), IDOK);
-  const std::string dump = test::Events(Log(), "dump").at(0);
-  EXPECT_EQ(test::TextOf(dump, 1326) + test::TextOf(dump, 1327) + test::TextOf(dump, 1328) + test::TextOf(dump, 1330),
-            test::U8(u8"山海e"));
+  const test::Dump dump = test::DumpAt(Log());
+  EXPECT_EQ(
+      dump.Control(1326).Text() + dump.Control(1327).Text() + dump.Control(1328).Text() + dump.Control(1330).Text(),
+      test::U8(u8"山海e"));
   EXPECT_EQ(dlg.Names()[2], "川");
   EXPECT_EQ(dlg.Names()[4], "");
   EXPECT_EQ(dlg.Names()[0], "山");
-  EXPECT_NE(Log().find(test::U8(u8R"({"event":"open","dialog":189,"title":"   地図クリップのグループ名称"})")),
-            std::string::npos);
+  EXPECT_EQ(test::Events(Log(), "open").at(0).Line(),
+            test::U8(u8R"({"event":"open","dialog":189,"title":"   地図クリップのグループ名称"})"));
 }
 
 TEST_F(GroupNameDialog, CancelKeepsTheNamesGiven) {

@@ -1,8 +1,7 @@
 // Opening a guidebook (OnDlgSnrRp) through the scripted user.
 #include <gtest/gtest.h>
 
-#include "tests/support/dialog_run.h"
-#include "tests/support/dump_query.h"
+#include "tests/support/dump_reader.h"
 
 namespace topodlg::test {
 namespace {
@@ -25,20 +24,22 @@ class GuideBook : public ::testing::Test {
     m_last = r;
     return r;
   }
-  std::string Dump(size_t i = 0) const { return DumpAt(m_last, i); }
   TempDir m_dir;
   RunResult m_last;
 };
 
 TEST_F(GuideBook, EditModeOpensEmptyAndReturnsTheChosenGuidebook) {
   RunResult r = Run("dump\nselect 1317 0\ndump\nselect 1318 0\ndump\nclick 1\n");
-  EXPECT_EQ(TextOf(Dump(0), 1320) + FieldOf(Dump(0), 1317, "items") + FieldOf(Dump(0), 1318, "items"),
-            U8(u8R"(タイトル編集["夏","冬","秋"][])"));
+  const Dump opened = DumpAt(r, 0);
+  EXPECT_EQ(opened.Control(1320).Text(), U8(u8"タイトル編集"));
+  EXPECT_EQ(opened.Control(1317).Items(), Texts({U8(u8"夏"), U8(u8"冬"), U8(u8"秋")}));
+  EXPECT_EQ(opened.Control(1318).Items(), Texts{});
   // The index ends at its empty line.
-  EXPECT_EQ(FieldOf(Dump(1), 1318, "items") + TextOf(Dump(1), 1319), U8(u8R"(["夏山","冬山","nofile"]計=  3)"));
-  EXPECT_EQ(TextOf(Dump(2), 1320), U8(u8"データ編集"));
+  EXPECT_EQ(DumpAt(r, 1).Control(1318).Items(), Texts({U8(u8"夏山"), U8(u8"冬山"), "nofile"}));
+  EXPECT_EQ(DumpAt(r, 1).Control(1319).Text(), U8(u8"計=  3"));
+  EXPECT_EQ(DumpAt(r, 2).Control(1320).Text(), U8(u8"データ編集"));
   EXPECT_EQ(r.out, "0 KEY1|D:\\SCENARIO\\summer.txt\n");
-  EXPECT_EQ(Events(r.log, "open")[0], U8(u8R"({"event":"open","dialog":214,"title":" ガイドブックを開く"})"));
+  EXPECT_EQ(Events(r.log, "open").at(0).Line(), U8(u8R"({"event":"open","dialog":214,"title":" ガイドブックを開く"})"));
   EXPECT_EQ(Run("escape\n").out, "\n");
   EXPECT_EQ(Run("click 1\n").out, "-1 |\n");
 }
@@ -49,19 +50,24 @@ TEST_F(GuideBook, AKeyLineStaysWhenTheNextFileHasNoneAndGoesAtAReset) {
   EXPECT_EQ(Run("select 1317 0\nselect 1318 0\nselect 1318 2\nclick 1\n").out, "0 KEY1|D:\\SCENARIO\\missing.txt\n");
   // Back to the group box: the choice starts over.
   EXPECT_EQ(Run("select 1317 0\nselect 1318 0\nfocus 1317\ndump\nclick 1\n").out, "0 |\n");
-  EXPECT_EQ(FieldOf(Dump(), 1318, "selected") + TextOf(Dump(), 1320), U8(u8"-1タイトル編集"));
+  EXPECT_EQ(DumpAt(m_last).Control(1318).Selected(), -1);
+  EXPECT_EQ(DumpAt(m_last).Control(1320).Text(), U8(u8"タイトル編集"));
   EXPECT_EQ(Run("select 1317 0\nselect 1318 0\nselect 1317 0\nselect 1318 1\nclick 1\n").out,
             "0 |D:\\SCENARIO\\winter data.txt\n");
 }
 
 TEST_F(GuideBook, ListModeOpensOnTheGroup) {
   RunResult r = Run("dump\nselect 1318 0\ndump\nclick 1\n", 4, 2);
-  EXPECT_EQ(FieldOf(Dump(0), 1317, "selected") + FieldOf(Dump(0), 1318, "items") + TextOf(Dump(0), 1320), "2[\"one\"]");
-  EXPECT_EQ(TextOf(Dump(1), 1320), U8(u8"データ一覧"));
+  const Dump opened = DumpAt(r, 0);
+  EXPECT_EQ(opened.Control(1317).Selected(), 2);
+  EXPECT_EQ(opened.Control(1318).Items(), Texts{"one"});
+  EXPECT_EQ(opened.Control(1320).Text(), "");
+  EXPECT_EQ(DumpAt(r, 1).Control(1320).Text(), U8(u8"データ一覧"));
   EXPECT_EQ(r.out, "2 k1 k2|D:\\SCENARIO\\1.txt\n");
   // A group that has no index lists nothing.
-  Run("dump\nescape\n", 4, 1);
-  EXPECT_EQ(FieldOf(Dump(), 1318, "items") + TextOf(Dump(), 1319), U8(u8"[]計=  0"));
+  const Dump empty = DumpAt(Run("dump\nescape\n", 4, 1));
+  EXPECT_EQ(empty.Control(1318).Items(), Texts{});
+  EXPECT_EQ(empty.Control(1319).Text(), U8(u8"計=  0"));
 }
 
 TEST_F(GuideBook, TheButtonEditsTheIndexThenTheChosenDataFile) {
@@ -70,9 +76,9 @@ TEST_F(GuideBook, TheButtonEditsTheIndexThenTheChosenDataFile) {
   RunResult r = Run("click 1320\nselect 1317 0\nclick 1320\ndump\nselect 1318 0\nclick 1320\nclick 1\n", 3, -1, editor);
   const auto processes = Events(r.log, "process");
   ASSERT_EQ(processes.size(), 2u);
-  EXPECT_NE(processes[0].find("edit.sh D:\\\\SCENARIO\\\\Scnr00.dat\""), std::string::npos);
-  EXPECT_NE(processes[1].find("edit.sh D:\\\\SCENARIO\\\\n.txt\""), std::string::npos);
-  EXPECT_EQ(FieldOf(Dump(), 1318, "items"), R"(["new"])");
+  EXPECT_EQ(processes[0]["command"].Str(), editor + " D:\\SCENARIO\\Scnr00.dat");
+  EXPECT_EQ(processes[1]["command"].Str(), editor + " D:\\SCENARIO\\n.txt");
+  EXPECT_EQ(DumpAt(r).Control(1318).Items(), Texts{"new"});
   EXPECT_EQ(r.out, "0 |D:\\SCENARIO\\n.txt\n");
 }
 

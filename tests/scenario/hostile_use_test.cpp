@@ -16,8 +16,7 @@
 #include <set>
 
 #include "tests/scenario/track_data.h"
-#include "tests/support/dump_query.h"
-#include "tests/support/topodlg_run.h"
+#include "tests/support/dump_reader.h"
 
 namespace topodlg::test {
 namespace {
@@ -265,9 +264,12 @@ TEST_F(HostileUse, SwatchDrawingsDoNotGrowWithEachPickerOpening) {
   for (int i = 0; i < 4; ++i) script += "click 1018\ncolor cancel\n";
   RunResult r = RunCli(ColourSchemeCall(0), script + "dump\nescape\n");
   ASSERT_EQ(r.exit, 0) << r.err;
-  const auto dumps = Events(r.log, "dump");
+  const auto dumps = Dumps(r.log);
   ASSERT_EQ(dumps.size(), 2u);
-  for (int id : {1017, 1018}) EXPECT_EQ(DumpedControl(dumps[0], id), DumpedControl(dumps[1], id));
+  for (int id : {1017, 1018}) {
+    ASSERT_FALSE(dumps[0].Control(id).Drawing().empty()) << id;
+    EXPECT_EQ(dumps[0].Control(id).Json(), dumps[1].Control(id).Json()) << id;
+  }
 }
 
 // A NUL in a GPS file's name line ends the name as a C string would; the

@@ -6,8 +6,7 @@
 #include <filesystem>
 #include <map>
 
-#include "tests/support/dialog_run.h"
-#include "tests/support/dump_query.h"
+#include "tests/support/dump_reader.h"
 
 namespace topodlg::test {
 namespace {
@@ -53,15 +52,16 @@ std::vector<std::string> Fields(const std::string& out) {
 TEST_F(MapSpecDialog, OpensOnTheCurrentTabAndReturnsEverySettingAsPassed) {
   RunResult r = Run("dump\nclick 1\n");
   EXPECT_EQ(r.out, U8(kPlainResult));
-  const std::string dump = DumpAt(r);
-  EXPECT_EQ(FieldOf(dump, 1487, "items"), U8(u8R"([" 地名 ","地名仕様","格子線","行政界","湖沼","測地系"])"));
-  EXPECT_EQ(FieldOf(dump, 1487, "selected"), "4");
-  EXPECT_NE(dump.find(R"({"dialog":206,"visible":true)"), std::string::npos);
-  EXPECT_NE(dump.find(R"({"dialog":207,"visible":false)"), std::string::npos);
-  EXPECT_EQ(TextIn(dump, 117) + TextIn(dump, 115), U8(u8"東京NI-54-25"));
-  EXPECT_EQ(std::to_string(CheckedIn(dump, 1049)) + std::to_string(CheckedIn(dump, 1048)) +
-                std::to_string(CheckedIn(dump, 1085)) + std::to_string(CheckedIn(dump, 1186)),
-            "1110");
+  const Dump dump = DumpAt(r);
+  EXPECT_EQ(dump.Control(1487).Items(), Texts({U8(u8" 地名 "), U8(u8"地名仕様"), U8(u8"格子線"), U8(u8"行政界"),
+                                               U8(u8"湖沼"), U8(u8"測地系")}));
+  EXPECT_EQ(dump.Control(1487).Selected(), 4);
+  EXPECT_TRUE(dump.Page(206).Visible());
+  EXPECT_FALSE(dump.Page(207).Visible());
+  EXPECT_EQ(dump.Control(117).Text() + dump.Control(115).Text(), U8(u8"東京NI-54-25"));
+  EXPECT_EQ(std::vector<int>({dump.Control(1049).Checked(), dump.Control(1048).Checked(), dump.Control(1085).Checked(),
+                              dump.Control(1186).Checked()}),
+            std::vector<int>({1, 1, 1, 0}));
   for (const char* script : {"click 2\n", "escape\n", "tab 1487 1\ntype 1307 \"x\"\nclick 2\n"}) {
     EXPECT_EQ(Run(script).out, "\n");
   }
@@ -75,11 +75,13 @@ TEST_F(MapSpecDialog, MainSwitchesEditsAndTabs) {
   EXPECT_EQ(f[20] + f[21], "00");  // current tab, title shown
   EXPECT_EQ(f[22] + f[23], "11");  // datum and world frame stay
   EXPECT_EQ(f[25] + f[26] + f[29] + f[32] + f[33], "STOFFoffon");
-  EXPECT_NE(DumpAt(r).find(R"({"dialog":207,"visible":true)"), std::string::npos);
-  EXPECT_NE(DumpAt(r).find(R"({"dialog":206,"visible":false)"), std::string::npos);
+  EXPECT_TRUE(DumpAt(r).Page(207).Visible());
+  EXPECT_FALSE(DumpAt(r).Page(206).Visible());
   // A tab number outside the six shows no page and comes back as it was.
   r = Run("dump\nclick 1\n", {{21, "71"}});
-  EXPECT_EQ(DumpAt(r).find(R"("visible":true,"controls")"), std::string::npos);
+  const std::vector<DumpedPage> pages = DumpAt(r).Pages();
+  EXPECT_EQ(pages.size(), 6u);
+  for (const DumpedPage& page : pages) EXPECT_FALSE(page.Visible()) << page.Dialog();
   EXPECT_EQ(Fields(r.out)[20] + Fields(r.out)[22], "71");
 }
 
@@ -88,19 +90,19 @@ TEST_F(MapSpecDialog, BoundaryDigitsAndTheMunicipalMarker) {
   // Without municipal data the municipal boundaries are off and stay off.
   RunResult r = Run("tab 1487 3\ndump\nclick 1067\nclick 1\n", {{40, "1 0 0 0 0 0 0 0 0 0 0 1/"}});
   EXPECT_EQ(Fields(r.out)[9], "1010");
-  EXPECT_EQ(TextIn(DumpAt(r), 1073) + TextIn(DumpAt(r), 1100), "");
+  EXPECT_EQ(DumpAt(r).Control(1073).Text() + DumpAt(r).Control(1100).Text(), "");
   r = Run("tab 1487 3\nclick 1128\ndump\nclick 1075\nclick 1128\ndump\nclick 1067\nclick 1100\nclick 1457\nclick 1\n");
-  EXPECT_EQ(TextIn(DumpAt(r, 0), 1075), "");
-  EXPECT_EQ(TextIn(DumpAt(r, 1), 1075), U8(u8"支庁界"));
-  EXPECT_EQ(CheckedIn(DumpAt(r, 1), 1075), 1);
+  EXPECT_EQ(DumpAt(r, 0).Control(1075).Text(), "");
+  EXPECT_EQ(DumpAt(r, 1).Control(1075).Text(), U8(u8"支庁界"));
+  EXPECT_EQ(DumpAt(r, 1).Control(1075).Checked(), 1);
   EXPECT_EQ(Fields(r.out)[9], "110");  // merged names off, subprefecture on, municipal off
   EXPECT_EQ(Fields(r.out)[36], "ORNG");
 }
 
 TEST_F(MapSpecDialog, StylePageKinds) {
   RunResult r = Run("tab 1487 1\ndump\nclick 1158\nclick 1164\nclick 1158\nclick 1\n");
-  EXPECT_EQ(CheckedIn(DumpAt(r), 1378), 1);
-  EXPECT_EQ(CheckedIn(DumpAt(r), 1158), 0);
+  EXPECT_EQ(DumpAt(r).Control(1378).Checked(), 1);
+  EXPECT_EQ(DumpAt(r).Control(1158).Checked(), 0);
   std::vector<std::string> f = Fields(r.out);
   EXPECT_EQ(f[37] + f[38] + f[45], "001");  // all kinds off, sea toggled back off, bay on
   // "市･町･駅" alone always turns on; "すべて" off turns every kind on.
@@ -114,7 +116,7 @@ TEST_F(MapSpecDialog, StylePageKinds) {
 
 TEST_F(MapSpecDialog, KeywordHistoryTakesNewKeywordsFirst) {
   RunResult r = Run(U8(u8"tab 1487 1\ndump\ntype 1307 \"富士山\"\nclick 1\n"));
-  EXPECT_EQ(FieldOf(DumpAt(r), 1307, "items"), U8(u8R"(["高尾山","丹沢"])"));
+  EXPECT_EQ(DumpAt(r).Control(1307).Items(), Texts({U8(u8"高尾山"), U8(u8"丹沢")}));
   EXPECT_EQ(Fields(r.out)[35], U8(u8"富士山"));
   EXPECT_EQ(History(), Sjis(U8(u8"富士山\r\n高尾山\r\n丹沢\r\n")));
   // A known keyword leaves the file; Enter in the box takes the typed text too.
@@ -124,7 +126,7 @@ TEST_F(MapSpecDialog, KeywordHistoryTakesNewKeywordsFirst) {
   EXPECT_EQ(History(), Sjis(U8(u8"x\r\n富士山\r\n高尾山\r\n丹沢\r\n")));
   // The keyword from the host is shown and written at OK.
   r = Run("tab 1487 1\ndump\nclick 1\n", {{39, U8(u8"筑波山")}});
-  EXPECT_EQ(TextIn(DumpAt(r), 1307), U8(u8"筑波山"));
+  EXPECT_EQ(DumpAt(r).Control(1307).Text(), U8(u8"筑波山"));
   EXPECT_EQ(History().substr(0, 8), Sjis(U8(u8"筑波山\r\n")));
   // Without a TEMP folder the history is not kept; the keyword still returns.
   std::filesystem::remove_all(m_dir.path() / "TEMP");
@@ -138,31 +140,34 @@ TEST_F(MapSpecDialog, GridLinesAndSheetFrameExcludeEachOther) {
   f = Fields(Run("tab 1487 2\nclick 1062\nclick 1063\nclick 1\n").out);
   EXPECT_EQ(f[28] + f[30], "offON");
   RunResult r = Run("tab 1487 2\ndump\nclick 1063\ndump\nclick 1\n", {{12, "1"}});
-  EXPECT_EQ(CheckedIn(DumpAt(r, 0), 1063) + CheckedIn(DumpAt(r, 1), 1063), 0);
+  EXPECT_EQ(DumpAt(r, 0).Control(1063).Checked(), 0);
+  EXPECT_EQ(DumpAt(r, 1).Control(1063).Checked(), 0);
   EXPECT_EQ(Fields(r.out)[30], "ON");
 }
 
 TEST_F(MapSpecDialog, LakeAndDatumPages) {
   RunResult r = Run("click 1367\ndump\nclick 1273\nclick 1286\nclick 1275\nclick 1\n");
-  EXPECT_EQ(CheckedIn(DumpAt(r), 1273) + CheckedIn(DumpAt(r), 1285), 0);
+  EXPECT_EQ(DumpAt(r).Control(1273).Checked(), 0);
+  EXPECT_EQ(DumpAt(r).Control(1285).Checked(), 0);
   std::vector<std::string> f = Fields(r.out);
   EXPECT_EQ(f[12] + f[13] + f[14] + f[15] + f[16] + f[18], "011010");
   r = Run("tab 1487 5\nselect 1064 0\ndump\nclick 1066\nclick 1\n");
-  EXPECT_EQ(CheckedIn(DumpAt(r), 1066), 0);
+  EXPECT_EQ(DumpAt(r).Control(1066).Checked(), 0);
   EXPECT_EQ(Fields(r.out)[22] + Fields(r.out)[23], "00");
 }
 
 TEST_F(MapSpecDialog, PlaceNamePageFilesLabelAndStatus) {
   RunResult r = Run("tab 1487 0\ndump\nclick 1015\nclick 1015\nclick 1015\nclick 219\ndump\nclick 216\ndump\n"
                     "select 1031 3\nclick 1466\nclick 1\n");
-  const std::string opened = DumpAt(r, 0);
-  EXPECT_EQ(FieldOf(opened, 1332, "items"), R"(["d:\\names\\kanto.pnt","d:\\names\\tokai.pnt"])");
-  EXPECT_EQ(TextIn(opened, 1332), U8(u8"ﾌｧｲﾙ:kanto.pnt"));
-  EXPECT_EQ(TextIn(opened, 1045), U8(u8"地名：黒色で表示"));
-  EXPECT_EQ(TextIn(opened, 1014), "10");
-  EXPECT_EQ(CheckedIn(opened, 216) * 10 + CheckedIn(opened, 219), 10);
-  EXPECT_EQ(TextIn(DumpAt(r, 1), 1332), U8(u8"ﾌｧｲﾙ:全域＋地域"));
-  EXPECT_EQ(TextIn(DumpAt(r, 2), 1332), U8(u8"ﾌｧｲﾙ:5339.dem"));
+  const Dump opened = DumpAt(r, 0);
+  EXPECT_EQ(opened.Control(1332).Items(), Texts({"d:\\names\\kanto.pnt", "d:\\names\\tokai.pnt"}));
+  EXPECT_EQ(opened.Control(1332).Text(), U8(u8"ﾌｧｲﾙ:kanto.pnt"));
+  EXPECT_EQ(opened.Control(1045).Text(), U8(u8"地名：黒色で表示"));
+  EXPECT_EQ(opened.Control(1014).Text(), "10");
+  EXPECT_EQ(opened.Control(216).Checked(), 1);
+  EXPECT_EQ(opened.Control(219).Checked(), 0);
+  EXPECT_EQ(DumpAt(r, 1).Control(1332).Text(), U8(u8"ﾌｧｲﾙ:全域＋地域"));
+  EXPECT_EQ(DumpAt(r, 2).Control(1332).Text(), U8(u8"ﾌｧｲﾙ:5339.dem"));
   std::vector<std::string> f = Fields(r.out);
   EXPECT_EQ(f[5] + f[6] + f[7] + f[24] + f[34], U8(u8"3143ﾌｧｲﾙ:5339.demTRANSPARENT"));
   // Choosing a listed file takes it; the whole-area files alone take the box's text.
@@ -173,14 +178,14 @@ TEST_F(MapSpecDialog, PlaceNamePageFilesLabelAndStatus) {
 TEST_F(MapSpecDialog, PlaceNamePageWithoutRegionalFileOrOnAWideAreaMap) {
   RunResult r = Run("tab 1487 0\ndump\nclick 219\nclick 1291\ndump\nclick 1291\ndump\nclick 1012\nclick 1\n",
                     {{6, "3"}, {7, "8"}, {23, "D:\\DATA\\9999.DEM"}, {25, ""}});
-  EXPECT_EQ(TextIn(DumpAt(r, 0), 1332), U8(u8"ﾌｧｲﾙ:地域地点名ﾌｧｲﾙ"));
-  EXPECT_EQ(CheckedIn(DumpAt(r, 1), 219), 0);
-  EXPECT_EQ(TextIn(DumpAt(r, 1), 1045), U8(u8" 地名がポップアップで表示"));
-  EXPECT_EQ(TextIn(DumpAt(r, 2), 1045), U8(u8"地点：黒色で表示"));
+  EXPECT_EQ(DumpAt(r, 0).Control(1332).Text(), U8(u8"ﾌｧｲﾙ:地域地点名ﾌｧｲﾙ"));
+  EXPECT_EQ(DumpAt(r, 1).Control(219).Checked(), 0);
+  EXPECT_EQ(DumpAt(r, 1).Control(1045).Text(), U8(u8" 地名がポップアップで表示"));
+  EXPECT_EQ(DumpAt(r, 2).Control(1045).Text(), U8(u8"地点：黒色で表示"));
   EXPECT_EQ(Fields(r.out)[5] + Fields(r.out)[6], "18");
   r = Run("tab 1487 0\ndump\nclick 214\nclick 1\n", {{9, "1"}, {31, U8(u8"広域図")}});
-  EXPECT_EQ(TextIn(DumpAt(r), 1045), U8(u8"地図1Km#広域ﾌﾞﾛｯｸ図では地点名を表示しません。"));
-  EXPECT_EQ(CheckedIn(DumpAt(r), 214), 0);
+  EXPECT_EQ(DumpAt(r).Control(1045).Text(), U8(u8"地図1Km#広域ﾌﾞﾛｯｸ図では地点名を表示しません。"));
+  EXPECT_EQ(DumpAt(r).Control(214).Checked(), 0);
   EXPECT_EQ(Fields(r.out)[4], "0");
 }
 

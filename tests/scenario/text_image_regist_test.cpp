@@ -3,8 +3,7 @@
 
 #include <filesystem>
 
-#include "tests/support/dump_query.h"
-#include "tests/support/topodlg_run.h"
+#include "tests/support/dump_reader.h"
 
 namespace topodlg::test {
 namespace {
@@ -19,16 +18,12 @@ class TextImageRegistDialog : public ::testing::Test {
     m_data.Write("Album/.keep", "");
   }
   RunResult Run(const std::string& script, int finish = 0) {
-    RunResult r = RunCli({"call", "OnDlgFadd", std::to_string(finish), "35.1", "139.2", "x", "D:\\", "--drive",
-                          "D=" + m_data.str(), "--now", kNow},
-                         script);
-    EXPECT_EQ(r.exit, 0) << r.err;
-    m_dumps = Events(r.log, "dump");
-    return r;
+    return CallEntry("OnDlgFadd",
+                     {std::to_string(finish), "35.1", "139.2", "x", "D:\\", "--drive", "D=" + m_data.str(), "--now",
+                      kNow},
+                     script);
   }
-  std::string Dump(size_t i) const { return i < m_dumps.size() ? m_dumps[i] : ""; }
   TempDir m_data;
-  std::vector<std::string> m_dumps;
 };
 
 TEST_F(TextImageRegistDialog, BothEndingsAndTheMembersAgainstTheBoxes) {
@@ -47,20 +42,23 @@ TEST_F(TextImageRegistDialog, BothEndingsAndTheMembersAgainstTheBoxes) {
 TEST_F(TextImageRegistDialog, PickersAndTheWebPageRule) {
   RunResult r = Run("click 1201\npick \"D:\\web\\Index.HTML\"\ndump\nclick 1200\n");
   EXPECT_EQ(r.out, U8(u8"1 〇〇|WebPage|35.1|139.2|d:\\web\\index.html|\n"));
-  EXPECT_EQ(TextOf(Dump(0), 104), "WebPage");
+  EXPECT_EQ(DumpAt(r).Control(104).Text(), "WebPage");
   EXPECT_EQ(Events(r.log, "beep").size(), 1u);
-  EXPECT_NE(Events(r.log, "filedialog")[0].find(U8(
-                u8R"("filter":"地点 files (*.txt)|*.txt|WebPage (*.htm)|*.htm|WebPage (*.html)|*.html|All files (*.*)|*.*||","defext":"txt","initial":"*.txt","mustexist":true)")),
-            std::string::npos);
+  const Event text = Events(r.log, "filedialog").at(0);
+  EXPECT_EQ(text["filter"].Str(),
+            U8(u8"地点 files (*.txt)|*.txt|WebPage (*.htm)|*.htm|WebPage (*.html)|*.html|All files (*.*)|*.*||"));
+  EXPECT_EQ(text["defext"].Str() + " " + text["initial"].Str(), "txt *.txt");
+  EXPECT_TRUE(text["mustexist"].Bool());
   // An item the user gave stays.
   EXPECT_EQ(Run("type 104 Top\nclick 1201\npick \"D:\\web\\Index.HTML\"\nclick 1200\n").out,
             "1 " + U8(u8"〇〇") + "|Top|35.1|139.2|d:\\web\\index.html|\n");
   // Cancelled: the text file is emptied, the image file kept.
   r = Run("type 105 d:\\t.txt\ntype 129 d:\\i.bmp\nclick 1201\npick cancel\nclick 115\npick cancel\nclick 1200\n");
   EXPECT_EQ(r.out, U8(u8"1 〇〇|〇〇|35.1|139.2||d:\\i.bmp\n"));
-  EXPECT_NE(Events(r.log, "filedialog")[1].find(U8(
-                u8R"("filter":"画像 files (*.bmp)|*.bmp|画像 files (*.jpg)|*.jpg|画像 files (*.gif)|*.gif|画像 files (*.pcd)|*.pcd|画像 files (*.pic)|*.pic|All files (*.*)|*.*||","defext":"bmp","initial":"*.bmp")")),
-            std::string::npos);
+  const Event image = Events(r.log, "filedialog").at(1);
+  EXPECT_EQ(image["filter"].Str(), U8(u8"画像 files (*.bmp)|*.bmp|画像 files (*.jpg)|*.jpg|画像 files (*.gif)|*.gif|"
+                                      u8"画像 files (*.pcd)|*.pcd|画像 files (*.pic)|*.pic|All files (*.*)|*.*||"));
+  EXPECT_EQ(image["defext"].Str() + " " + image["initial"].Str(), "bmp *.bmp");
   EXPECT_EQ(Run("click 115\npick \"D:\\img\\A.JPG\"\nenter\n").out, "0 ||35.1|139.2||d:\\img\\a.jpg\n");
 }
 
@@ -72,16 +70,21 @@ TEST_F(TextImageRegistDialog, AnAlbumGrowsEntryByEntryAndBecomesTheLink) {
   EXPECT_EQ(m_data.Read("Album/09B03E05.alb"),
             Sjis(U8(u8"Loc.1 35.1 139.2 ＃1 d:\\img\\a.jpg d:\\b.txt\r\nLoc.2 35.1 139.2  d:\\c.txt\r\n")));
   // The album dialog opens on the point's position and the first defaults...
-  EXPECT_NE(Events(r.log, "open")[1].find(U8(u8R"("dialog":148,"title":"　アルバムの新規登録")")), std::string::npos);
-  EXPECT_EQ(TextOf(Dump(0), 105) + TextOf(Dump(0), 129) + TextOf(Dump(0), 1045) + TextOf(Dump(0), 106) +
-                TextOf(Dump(0), 107),
+  const Event albumOpen = Events(r.log, "open").at(1);
+  EXPECT_EQ(albumOpen["dialog"].Int(), 148);
+  EXPECT_EQ(albumOpen["title"].Str(), U8(u8"　アルバムの新規登録"));
+  const Dump first = DumpAt(r, 0);
+  EXPECT_EQ(first.Control(105).Text() + first.Control(129).Text() + first.Control(1045).Text() +
+                first.Control(106).Text() + first.Control(107).Text(),
             U8(u8"35.1139.21Loc.1＃1"));
   // ...and after an entry counts on with emptied boxes.
-  EXPECT_EQ(TextOf(Dump(1), 1045) + TextOf(Dump(1), 106) + TextOf(Dump(1), 107) + "|" + TextOf(Dump(1), 108) +
-                TextOf(Dump(1), 102) + "|" + TextOf(Dump(1), 1170),
+  const Dump next = DumpAt(r, 1);
+  EXPECT_EQ(next.Control(1045).Text() + next.Control(106).Text() + next.Control(107).Text() + "|" +
+                next.Control(108).Text() + next.Control(102).Text() + "|" + next.Control(1170).Text(),
             U8(u8"2Loc.2＃2||湖"));
   // Back in the registration the boxes show the album; the image box says so.
-  EXPECT_EQ(TextOf(Dump(2), 106) + TextOf(Dump(2), 104) + TextOf(Dump(2), 129) + TextOf(Dump(2), 1170),
+  const Dump back = DumpAt(r, 2);
+  EXPECT_EQ(back.Control(106).Text() + back.Control(104).Text() + back.Control(129).Text() + back.Control(1170).Text(),
             U8(u8"湖ｱﾙﾊﾞﾑｱﾙﾊﾞﾑ35.1"));
   // An album made in the same minute takes the next one's name, even with no
   // entry. "登録を継続" reads the image box as it stands.
@@ -98,13 +101,13 @@ TEST_F(TextImageRegistDialog, NothingWrittenIsLostByCancelOrBySameMinuteAlbums) 
   EXPECT_EQ(m_data.Read("Album/09B03E06.alb"), Sjis(U8(u8"Loc.1 35.1 139.2 ＃1 d:\\t.txt\r\n")));
   // The second album was cancelled: its own button ends with -1 and the link
   // loses its text file (the box had kept it).
-  EXPECT_EQ(Events(r.log, "end")[1], R"({"event":"end","dialog":148,"code":-1})");
+  EXPECT_EQ(Events(r.log, "end").at(1).Line(), R"({"event":"end","dialog":148,"code":-1})");
   EXPECT_EQ(r.out, U8(u8"1 ｱﾙﾊﾞﾑ09B03E06|ｱﾙﾊﾞﾑ|35.1|139.2||D:\\Album\\09B03E06.alb\n"));
 
   // Entries that lack a place name, a file or memo 1 are not written.
   r = Run("click 114\ntype 108 d:\\t.txt\nclick 117\ntype 1170 x\ntype 106 \"\"\nclick 117\ndump\nclick 1047\n"
           "escape\n");
-  EXPECT_EQ(TextOf(Dump(0), 1045), "1");
+  EXPECT_EQ(DumpAt(r).Control(1045).Text(), "1");
   EXPECT_FALSE(std::filesystem::exists(m_data.path() / "Album/09B03E07.alb"));
 }
 
@@ -112,8 +115,8 @@ TEST_F(TextImageRegistDialog, AMissingAlbumFolderIsReportedAndTheEntryKept) {
   std::filesystem::remove_all(m_data.path() / "Album");
   RunResult r = Run("click 114\ntype 1170 x\ntype 108 d:\\t.txt\nclick 1\nanswer ok\ndump\nclick 1047\nescape\n");
   ASSERT_EQ(Events(r.log, "messagebox").size(), 1u);
-  EXPECT_NE(Events(r.log, "messagebox")[0].find("D:\\\\Album\\\\09B03E05.alb"), std::string::npos);
-  EXPECT_EQ(TextOf(Dump(0), 108) + TextOf(Dump(0), 1045), "d:\\\\t.txt1");
+  EXPECT_NE(Events(r.log, "messagebox").at(0)["text"].Str().find("D:\\Album\\09B03E05.alb"), std::string::npos);
+  EXPECT_EQ(DumpAt(r).Control(108).Text() + DumpAt(r).Control(1045).Text(), "d:\\t.txt1");
   EXPECT_FALSE(std::filesystem::exists(m_data.path() / "Album"));
 }
 

@@ -2,8 +2,9 @@
 // scale bar drawn into the context topodlg passes.
 #include <gtest/gtest.h>
 
-#include "tests/support/dialog_run.h"
-#include "tests/support/dump_query.h"
+#include <algorithm>
+
+#include "tests/support/dump_reader.h"
 
 namespace topodlg::test {
 namespace {
@@ -13,14 +14,15 @@ const char kOptions[] = "1|2|3|3|2|4|1|1|1|0|1|7|1|11|9|1|1|#muni";
 TEST(WhiteMapSpecDialog, OpensOnTheOptionsAndReturnsThemWithSymbolColourThreeReadAsOne) {
   RunResult r = CallEntry("OnDlgWmapSpec", {kOptions, "map.dat", "on", "ORNG"}, "dump\nclick 1\n");
   EXPECT_EQ(r.out, "1|2|3|1|2|4|1|1|1|0|1|7|1|11|9|1|1|map.dat|on|ORNG\n");
-  const std::string dump = DumpAt(r);
+  const Dump dump = DumpAt(r);
   std::string checked;
   for (int id : {214, 131, 135, 121, 148, 1199, 1186, 1076, 1468, 1308, 1044, 1072, 1070, 142, 1310}) {
-    checked += std::to_string(CheckedIn(dump, id));
+    checked += std::to_string(dump.Control(id).Checked());
   }
   EXPECT_EQ(checked, "111111111011111");
-  EXPECT_EQ(FieldOf(dump, 1032, "selected") + FieldOf(dump, 1065, "selected"), "41");
-  EXPECT_EQ(TextIn(dump, 1076), U8(u8"北海道 支庁界"));
+  EXPECT_EQ(dump.Control(1032).Selected(), 4);
+  EXPECT_EQ(dump.Control(1065).Selected(), 1);
+  EXPECT_EQ(dump.Control(1076).Text(), U8(u8"北海道 支庁界"));
 }
 
 TEST(WhiteMapSpecDialog, EveryControlSetsItsOption) {
@@ -34,16 +36,17 @@ TEST(WhiteMapSpecDialog, EveryControlSetsItsOption) {
 
 TEST(WhiteMapSpecDialog, PrefectureBoundariesBlankAndRestoreTheHokkaidoBox) {
   RunResult r = CallEntry("OnDlgWmapSpec", {kOptions, "m", "off", "RED"}, "click 1186\ndump\nclick 1186\ndump\nclick 1\n");
-  EXPECT_EQ(TextIn(DumpAt(r, 0), 1076) + "|" + std::to_string(CheckedIn(DumpAt(r, 0), 1076)), "|0");
-  EXPECT_EQ(TextIn(DumpAt(r, 1), 1076) + "|" + std::to_string(CheckedIn(DumpAt(r, 1), 1076)), U8(u8"北海道 支庁界|1"));
+  const DumpedControl blanked = DumpAt(r, 0).Control(1076), restored = DumpAt(r, 1).Control(1076);
+  EXPECT_EQ(blanked.Text() + "|" + std::to_string(blanked.Checked()), "|0");
+  EXPECT_EQ(restored.Text() + "|" + std::to_string(restored.Checked()), U8(u8"北海道 支庁界|1"));
   EXPECT_EQ(r.out, "1|2|3|1|2|4|1|1|1|0|1|7|1|11|9|1|1|m|off|RED\n");
 }
 
 TEST(WhiteMapSpecDialog, MunicipalBoundariesNeedTheirDataAndMissingOptionsReadAsZero) {
   RunResult r = CallEntry("OnDlgWmapSpec", {"0|1|1|1|1|0|0|0|0|0|0|0|0|10|0|1|0|#", "m", "on", "RED"},
                           "dump\nclick 1070\nclick 1070\nclick 1\n");
-  EXPECT_EQ(CheckedIn(DumpAt(r), 1070), 0);
-  EXPECT_EQ(TextIn(DumpAt(r), 1076), "");
+  EXPECT_EQ(DumpAt(r).Control(1070).Checked(), 0);
+  EXPECT_EQ(DumpAt(r).Control(1076).Text(), "");
   EXPECT_EQ(r.out, "0|1|1|1|1|0|0|0|0|0|0|0|0|10|0|0|0|m|on|RED\n");
   EXPECT_EQ(CallEntry("OnDlgWmapSpec", {"1|2", "", "", ""}, "enter\n").out, "1|2|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|||\n");
 }
@@ -77,27 +80,29 @@ class SheetSelectDialog : public ::testing::Test {
 
 TEST_F(SheetSelectDialog, RegionsListTheirSheetsAndAChoiceShowsPositionAndMeshCode) {
   RunResult r = Run(U8(u8"全国"), "", "dump\nclick 1225\ndump\nclick 1224\nselect 1232 2\ndump\nclick 1235\nclick 1\n");
-  EXPECT_EQ(TextIn(DumpAt(r, 0), 1231), U8(u8"図幅数=4"));
-  EXPECT_EQ(CheckedIn(DumpAt(r, 0), 1234), 1);
-  EXPECT_EQ(FieldOf(DumpAt(r, 1), 1232, "items"), U8(u8R"(["稚内        "])"));
-  EXPECT_EQ(TextIn(DumpAt(r, 1), 1223) + TextIn(DumpAt(r, 1), 1231), U8(u8"北海道図幅数=1"));
-  const std::string chosen = DumpAt(r, 2);
-  EXPECT_EQ(TextIn(chosen, 1220) + "|" + TextIn(chosen, 1221) + "|" + TextIn(chosen, 1222), " 24.0000 |153.0000|3653");
+  EXPECT_EQ(DumpAt(r, 0).Control(1231).Text(), U8(u8"図幅数=4"));
+  EXPECT_EQ(DumpAt(r, 0).Control(1234).Checked(), 1);
+  const Dump north = DumpAt(r, 1);
+  EXPECT_EQ(north.Control(1232).Items(), Texts{U8(u8"稚内        ")});
+  EXPECT_EQ(north.Control(1223).Text() + north.Control(1231).Text(), U8(u8"北海道図幅数=1"));
+  const Dump chosen = DumpAt(r, 2);
+  EXPECT_EQ(chosen.Control(1220).Text() + "|" + chosen.Control(1221).Text() + "|" + chosen.Control(1222).Text(),
+            " 24.0000 |153.0000|3653");
   EXPECT_EQ(r.out, U8(u8"2|南鳥島      |全国\n"));
 }
 
 TEST_F(SheetSelectDialog, TheCurrentSheetIsShownAndKeptWhenNothingIsChosen) {
   RunResult r = Run(U8(u8"関東信越"), U8(u8"長野        "), "dump\nclick 1\n");
-  const std::string dump = DumpAt(r);
-  EXPECT_EQ(FieldOf(dump, 1232, "selected"), "0");
-  EXPECT_EQ(TextIn(dump, 1220) + "|" + TextIn(dump, 1221) + "|" + TextIn(dump, 1231),
+  const Dump dump = DumpAt(r);
+  EXPECT_EQ(dump.Control(1232).Selected(), 0);
+  EXPECT_EQ(dump.Control(1220).Text() + "|" + dump.Control(1221).Text() + "|" + dump.Control(1231).Text(),
             U8(u8" 36.4000 |138.0000|図幅数=2"));
   EXPECT_EQ(r.out, U8(u8"1|長野        |関東信越\n"));
   EXPECT_EQ(Run(U8(u8"九州沖縄"), U8(u8"長野"), "click 2\n").out, "\n");
   // A missing catalogue lists nothing; an unknown region lists every sheet.
-  EXPECT_EQ(TextIn(DumpAt(CallEntry("OnWhiteMapAccess", {m_path + "x", "", "", "2"}, "dump\nescape\n")), 1231),
+  EXPECT_EQ(DumpAt(CallEntry("OnWhiteMapAccess", {m_path + "x", "", "", "2"}, "dump\nescape\n")).Control(1231).Text(),
             U8(u8"図幅数=0"));
-  EXPECT_EQ(TextIn(DumpAt(Run("?", "", "dump\nescape\n")), 1231), U8(u8"図幅数=4"));
+  EXPECT_EQ(DumpAt(Run("?", "", "dump\nescape\n")).Control(1231).Text(), U8(u8"図幅数=4"));
 }
 
 TEST(WhiteScaleBarCall, DrawsIntoTheContextTopodlgPasses) {
@@ -105,12 +110,18 @@ TEST(WhiteScaleBarCall, DrawsIntoTheContextTopodlgPasses) {
   EXPECT_EQ(r.out, "");
   auto drawings = Events(r.log, "drawing");
   ASSERT_EQ(drawings.size(), 1u);
-  EXPECT_NE(drawings[0].find(R"({"op":"line","from":[4990,595],"to":[546,595],"color":"#000000","width":1})"),
-            std::string::npos)
-      << drawings[0];
-  EXPECT_NE(drawings[0].find(R"({"op":"bkmode","mode":"transparent"},{"op":"text","at":[2753,572],"text":"50Km")"),
-            std::string::npos)
-      << drawings[0];
+  Texts ops;
+  for (const JsonValue& op : drawings[0]["ops"].Elements()) ops.push_back(op.Json());
+  EXPECT_NE(std::ranges::find(ops, R"({"op":"line","from":[4990,595],"to":[546,595],"color":"#000000","width":1})"),
+            ops.end())
+      << drawings[0].Line();
+  // The distance is written on a transparent background.
+  const auto label = std::ranges::find_if(ops, [](const std::string& op) {
+    return op.starts_with(R"({"op":"text","at":[2753,572],"text":"50Km",)");
+  });
+  ASSERT_NE(label, ops.end()) << drawings[0].Line();
+  ASSERT_NE(label, ops.begin());
+  EXPECT_EQ(*(label - 1), R"({"op":"bkmode","mode":"transparent"})");
   // A zero divisor draws a bar of no length rather than failing.
   EXPECT_EQ(CallEntry("OnWhiteScaleX", {"1", "1.0", "0", "0", "0"}, "# draws only\n").exit, 0);
 }

@@ -6,6 +6,7 @@
 #include "dialogs/points/landmark_types.h"
 #include "platform/module_state.h"
 #include "tests/support/cstring_testing.h"
+#include "tests/support/dump_reader.h"
 #include "tools/scripted/scripted_user.h"
 
 namespace topodlg {
@@ -35,7 +36,8 @@ class LandmarkTypeDialog : public ::testing::Test {
   void TearDown() override { AfxGetModuleState().backend = nullptr; }
   int Run(CLandmarkTypeDlg& dlg, const std::string& script) {
     m_user = std::make_unique<ScriptedUser>(ParseScript(script));
-    AfxGetModuleState().backend = m_user.get();
+    m_user->SetLog(&m_log.Log());
+    m_log.SetUser(m_user.get());
     return dlg.DoModal();
   }
   std::unique_ptr<ScriptedUser> m_user;
@@ -51,11 +53,11 @@ TEST_F(LandmarkTypeDialog, ShowsTheNamesInTheirEditsAndTakesThemBackOnOk) {
   EXPECT_EQ(dlg.TypeNames()[8], "茶色");
   EXPECT_EQ(dlg.TypeNames()[11], "");
   EXPECT_EQ(dlg.TypeNames()[9], "j");
-  const std::string log = m_log.Text();
-  EXPECT_NE(log.find(R"({"id":1388,"kind":"edit","text":"a")"), std::string::npos);
-  EXPECT_NE(log.find(R"({"id":1396,"kind":"edit","text":"f")"), std::string::npos);
-  EXPECT_NE(log.find(R"({"id":1399,"kind":"edit","text":"k")"), std::string::npos);
-  EXPECT_NE(log.find(test::U8(u8R"("title":"  ランドマークの種類")")), std::string::npos);
+  const test::Dump dump = test::DumpAt(m_log.Text());
+  for (auto [id, text] : {std::pair{1388, "a"}, {1396, "f"}, {1399, "k"}}) {
+    EXPECT_EQ(dump.Control(id).Kind() + " " + dump.Control(id).Text(), std::string("edit ") + text) << id;
+  }
+  EXPECT_EQ(dump.Title(), test::U8(u8"  ランドマークの種類"));
 }
 
 TEST_F(LandmarkTypeDialog, CancelKeepsTheNamesThatWereSet) {

@@ -80,6 +80,12 @@ void EventRecorder::Beep() {
   m_log.Write(JsonObject().Add("event", "beep").str());
 }
 
+// The user's backend decides what an unknown control means (the scripted
+// user fails its script).
+void EventRecorder::UnknownControl(const CDialog& dialog, int id) {
+  if (m_user) m_user->UnknownControl(dialog, id);
+}
+
 void EventRecorder::DialogCreated(CDialog& dialog) {
   if (m_user) m_user->DialogCreated(dialog);
 }

@@ -19,6 +19,7 @@ class EventRecorder : public UiBackend {
   std::optional<CString> FileDialog(const FileDialogRequest& request) override;
   std::optional<COLORREF> ColorDialog(COLORREF initial) override;
   void Beep() override;
+  void UnknownControl(const CDialog& dialog, int id) override;
   void DialogCreated(CDialog& dialog) override;
   void DialogDestroyed(CDialog& dialog) override;
   void DialogOpened(CDialog& dialog) override;
