@@ -27,12 +27,9 @@ CEnvMapPage::CEnvMapPage() : CDialog(kTemplateId) {
   OnClicked(IDC_DRIVE_NEXT, [this] { m_work.cdromDrive = NextDrive(m_work.cdromDrive); ShowDrive(); });
   OnClicked(IDC_SPEED_UP_250M, [this] { OnSpeedUp250m(); });
   OnClicked(IDC_SPEED_UP_1KM, [this] { OnSpeedUp1km(); });
-  OnClicked(IDC_SPEED_UP_50M, [this] {
-    m_work.speedUp50m = m_work.speedUp50m == 1 ? 0 : 1;
-    CheckDlgButton(IDC_SPEED_UP_50M, m_work.speedUp50m);
-  });
-  OnClicked(IDC_PRECISION_NORMAL, [this] { m_work.sheetPrecision = 0; });
-  OnClicked(IDC_PRECISION_DOUBLE, [this] { m_work.sheetPrecision = 1; });
+  BindToggle(m_work.speedUp50m, IDC_SPEED_UP_50M);
+  BindRadio(m_work.sheetPrecision, {{IDC_PRECISION_NORMAL, 0}, {IDC_PRECISION_DOUBLE, 1}})
+      .Otherwise(IDC_PRECISION_NORMAL);
   OnNotify(IDC_WHOLE_AREA_FILE, CBN_SELCHANGE, [this] {
     CWnd* combo = GetDlgItem(IDC_WHOLE_AREA_FILE);
     if (combo->GetCurSel() >= 0) m_work.wholeAreaFile = combo->GetLBText(combo->GetCurSel());
@@ -63,9 +60,6 @@ bool CEnvMapPage::OnInitDialog() {
   for (const CString& file : files) combo->AddString(file);
   if (w.wholeAreaFile == "RESET") w.wholeAreaFile = files.empty() ? CString() : files.front();
   if (!w.wholeAreaFile.IsEmpty()) combo->SetWindowText(ToLower(w.wholeAreaFile));
-
-  CheckRadioButton(IDC_PRECISION_NORMAL, IDC_PRECISION_DOUBLE,
-                   w.sheetPrecision == 1 ? IDC_PRECISION_DOUBLE : IDC_PRECISION_NORMAL);
 
   if (w.speedUp250m >= 1) {
     CheckDlgButton(IDC_SPEED_UP_250M, 1);

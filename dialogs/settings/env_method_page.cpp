@@ -6,7 +6,6 @@ namespace topodlg {
 using namespace res209;
 namespace {
 
-constexpr int kProjections[] = {IDC_SANSON, IDC_EQUIRECTANGULAR, IDC_ALBERS};
 constexpr int kIndexGroups[kIndexMapGroupCount] = {IDC_INDEX_GROUP1, IDC_INDEX_GROUP2, IDC_INDEX_GROUP3,
                                                    IDC_INDEX_GROUP4, IDC_INDEX_GROUP5};
 
@@ -15,37 +14,20 @@ int Flipped(int flag) { return flag == 1 ? 0 : 1; }
 
 }  // namespace
 
+// A projection outside 0..2 checks none of the three.
 CEnvMethodPage::CEnvMethodPage() : CDialog(kTemplateId) {
-  OnClicked(IDC_WHITE_MAP_DIALOG, [this] { m_work.whiteMapMethod = 0; });
-  OnClicked(IDC_WHITE_MAP_INDEX, [this] { m_work.whiteMapMethod = 1; });
-  for (int p = 0; p < 3; ++p) OnClicked(kProjections[p], [this, p] { m_work.projection = p; });
+  BindRadio(m_work.whiteMapMethod, {{IDC_WHITE_MAP_DIALOG, 0}, {IDC_WHITE_MAP_INDEX, 1}}).Otherwise(IDC_WHITE_MAP_INDEX);
+  BindRadio(m_work.projection, {{IDC_SANSON, 0}, {IDC_EQUIRECTANGULAR, 1}, {IDC_ALBERS, 2}});
   // Any text other than "off" counts as on, so the click makes it "off".
-  OnClicked(IDC_CONFIRM_RANGE, [this] {
-    m_work.rangeConfirmation = m_work.rangeConfirmation == "off" ? "on" : "off";
-    CheckDlgButton(IDC_CONFIRM_RANGE, m_work.rangeConfirmation == "on");
-  });
-  OnClicked(IDC_CONFIRM_DISTANCE, [this] {
-    m_work.confirmDistance = Flipped(m_work.confirmDistance);
-    CheckDlgButton(IDC_CONFIRM_DISTANCE, m_work.confirmDistance == 1);
-  });
-  OnClicked(IDC_CONFIRM_PROFILE, [this] {
-    m_work.confirmProfile = Flipped(m_work.confirmProfile);
-    CheckDlgButton(IDC_CONFIRM_PROFILE, m_work.confirmProfile == 1);
-  });
+  BindToggle(m_work.rangeConfirmation, IDC_CONFIRM_RANGE, "on", "off").OthersTurnOff();
+  BindToggle(m_work.confirmDistance, IDC_CONFIRM_DISTANCE);
+  BindToggle(m_work.confirmProfile, IDC_CONFIRM_PROFILE);
   OnClicked(IDC_INDEX_ALL, [this] { OnIndexAll(); });
   for (int g = 0; g < kIndexMapGroupCount; ++g) OnClicked(kIndexGroups[g], [this, g] { OnIndexGroup(g); });
 }
 
-// A projection outside 0..2 checks none of the three.
 bool CEnvMethodPage::OnInitDialog() {
   CDialog::OnInitDialog();
-  const EnvSettings& w = m_work;
-  CheckRadioButton(IDC_WHITE_MAP_DIALOG, IDC_WHITE_MAP_INDEX,
-                   w.whiteMapMethod != 0 ? IDC_WHITE_MAP_INDEX : IDC_WHITE_MAP_DIALOG);
-  for (int p = 0; p < 3; ++p) CheckDlgButton(kProjections[p], w.projection == p);
-  CheckDlgButton(IDC_CONFIRM_RANGE, w.rangeConfirmation == "on");
-  CheckDlgButton(IDC_CONFIRM_DISTANCE, w.confirmDistance == 1);
-  CheckDlgButton(IDC_CONFIRM_PROFILE, w.confirmProfile == 1);
   ShowIndexMap();
   return true;
 }

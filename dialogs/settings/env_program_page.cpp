@@ -9,17 +9,13 @@ using namespace res210;
 CEnvProgramPage::CEnvProgramPage() : CDialog(kTemplateId) {
   OnClicked(IDC_PICK_EDITOR, [this] { OnPickEditor(); });
   OnClicked(IDC_PICK_VIEWER, [this] { OnPickViewer(); });
-  OnClicked(IDC_JPG_IN_APPLICATION, [this] {
-    m_work.jpgInApplication = m_work.jpgInApplication == 1 ? 0 : 1;
-    CheckDlgButton(IDC_JPG_IN_APPLICATION, m_work.jpgInApplication == 1);
-  });
+  BindToggle(m_work.jpgInApplication, IDC_JPG_IN_APPLICATION);
 }
 
 bool CEnvProgramPage::OnInitDialog() {
   CDialog::OnInitDialog();
   SetDlgItemText(IDC_EDITOR, m_work.editor);
   SetDlgItemText(IDC_VIEWER, m_work.viewer);
-  CheckDlgButton(IDC_JPG_IN_APPLICATION, m_work.jpgInApplication == 1);
   return true;
 }
 

@@ -9,7 +9,6 @@ namespace topodlg {
 namespace {
 
 constexpr int kLowestBrightness = 0, kHighestBrightness = 10;
-constexpr int kNarrowestFrame = 10, kWidestFrame = 250, kFrameStep = 10;
 
 // The first character of a text: one byte, or two for a double-byte character.
 CString FirstCharacter(const CString& text) {
@@ -149,9 +148,6 @@ bool BrightnessAfterScroll(int pos, int code, int thumb, int& brightness) {
   brightness = std::clamp(pos, kLowestBrightness, kHighestBrightness);
   return true;
 }
-
-int WiderFrame(int width) { return width > kWidestFrame - kFrameStep ? kWidestFrame : width + kFrameStep; }
-int NarrowerFrame(int width) { return width < kNarrowestFrame + kFrameStep ? kNarrowestFrame : width - kFrameStep; }
 
 CString FolderOfPath(const CString& path) {
   const int slash = path.ReverseFind('\\');

@@ -1,6 +1,6 @@
 // The environment settings as they travel: 48 arguments in, one "|"-separated
 // result out, and the small rules the pages apply to them (drive letters, the
-// index-map groups, the brightness scroll bar, the frame width, the whole-area
+// index-map groups, the brightness scroll bar, the whole-area
 // list). No user interface here.
 #pragma once
 
@@ -84,9 +84,8 @@ void NormaliseIndexMap(int& all, std::array<int, kIndexMapGroupCount>& groups);
 // The brightness after a scroll code at scroll bar position `pos` (thumb codes
 // take `thumb`); nothing for codes that change nothing. Held to 0..10.
 bool BrightnessAfterScroll(int pos, int code, int thumb, int& brightness);
-// The frame width after "→" (+10, at most 250) or "←" (-10, at least 10).
-int WiderFrame(int width);
-int NarrowerFrame(int width);
+// The image frame width steps by 10 within 10..250.
+constexpr int kFrameWidthStep = 10, kNarrowestFrame = 10, kWidestFrame = 250;
 
 // The folder of a picked path: up to and including its last "\" ("" without one).
 CString FolderOfPath(const CString& path);

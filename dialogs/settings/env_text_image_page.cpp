@@ -5,25 +5,16 @@
 
 namespace topodlg {
 using namespace res197;
-namespace {
-
-int Flipped(int flag) { return flag == 1 ? 0 : 1; }
-
-}  // namespace
-
 CEnvTextImagePage::CEnvTextImagePage() : CDialog(kTemplateId) {
-  OnClicked(IDC_SHOW_IMAGES, [this] {
-    m_work.showImages = Flipped(m_work.showImages);
-    CheckDlgButton(IDC_SHOW_IMAGES, m_work.showImages == 1);
-  });
-  OnClicked(IDC_SHOW_TEXT, [this] {
-    m_work.showText = Flipped(m_work.showText);
-    CheckDlgButton(IDC_SHOW_TEXT, m_work.showText == 1);
-  });
-  OnClicked(IDC_FRAME_WIDER, [this] { m_work.frameWidth = WiderFrame(m_work.frameWidth); ShowFrameWidth(); });
-  OnClicked(IDC_FRAME_NARROWER, [this] { m_work.frameWidth = NarrowerFrame(m_work.frameWidth); ShowFrameWidth(); });
-  OnClicked(IDC_REGISTER_HERE, [this] { m_work.registrationMode = 0; });
-  OnClicked(IDC_REGISTER_SIBLING, [this] { m_work.registrationMode = 1; });
+  BindToggle(m_work.showImages, IDC_SHOW_IMAGES);
+  BindToggle(m_work.showText, IDC_SHOW_TEXT);
+  BindSpin(m_work.frameWidth, IDC_FRAME_WIDER, IDC_FRAME_NARROWER)
+      .Step(kFrameWidthStep)
+      .Min(kNarrowestFrame)
+      .Max(kWidestFrame)
+      .Shows(IDC_FRAME_WIDTH);
+  BindRadio(m_work.registrationMode, {{IDC_REGISTER_HERE, 0}, {IDC_REGISTER_SIBLING, 1}})
+      .Otherwise(IDC_REGISTER_SIBLING);
   OnClicked(IDC_PICK_SIBLING, [this] {
     const CString program = PickProgram("ｴﾃﾞｨﾀｰ (*.exe)|*.exe");
     if (program.IsEmpty()) return;
@@ -33,19 +24,15 @@ CEnvTextImagePage::CEnvTextImagePage() : CDialog(kTemplateId) {
 }
 
 // A brightness or frame width outside its range is shown as it came and
-// returned unchanged unless the user moves it; the scroll bar shows it at the
-// nearer end of its range, and the first move brings it inside.
+// returned unchanged unless the user moves it; the scroll bar shows the
+// brightness at the nearer end of its range, and its first move brings it
+// inside. A frame width beyond one bound moves by its step toward it.
 bool CEnvTextImagePage::OnInitDialog() {
   CDialog::OnInitDialog();
   CScrollBar* bar = GetDlgItem(IDC_BRIGHTNESS);
   bar->SetScrollRange(0, 10);
   bar->SetScrollPos(m_work.brightness);
   ShowBrightness();
-  CheckDlgButton(IDC_SHOW_IMAGES, m_work.showImages == 1);
-  CheckDlgButton(IDC_SHOW_TEXT, m_work.showText == 1);
-  ShowFrameWidth();
-  CheckRadioButton(IDC_REGISTER_HERE, IDC_REGISTER_SIBLING,
-                   m_work.registrationMode != 0 ? IDC_REGISTER_SIBLING : IDC_REGISTER_HERE);
   if (!m_work.siblingProgram.IsEmpty()) SetDlgItemText(IDC_SIBLING_PROGRAM, m_work.siblingProgram);
   return true;
 }
@@ -60,7 +47,5 @@ void CEnvTextImagePage::OnHScroll(int code, int pos, CScrollBar* bar) {
 void CEnvTextImagePage::ShowBrightness() {
   SetDlgItemText(IDC_BRIGHTNESS_TEXT, CString::Formatted("(%2d/10)", m_work.brightness));
 }
-
-void CEnvTextImagePage::ShowFrameWidth() { SetDlgItemInt(IDC_FRAME_WIDTH, m_work.frameWidth); }
 
 }  // namespace topodlg

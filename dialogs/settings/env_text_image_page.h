@@ -21,7 +21,6 @@ class CEnvTextImagePage : public CDialog {
 
  private:
   void ShowBrightness();
-  void ShowFrameWidth();
 };
 
 }  // namespace topodlg

@@ -309,6 +309,8 @@ TEST_F(EnvSettingsDialog, BrightnessFrameWidthAndTheTextImagePage) {
   EXPECT_TRUE(Run("tab 1488 4\nscroll 1264 lineleft\nclick 1267\nclick 1\n", {{6, "0"}, {7, "250"}})
                   .out.starts_with("1|4|7|1|0|0|250|"));
   EXPECT_TRUE(Run("tab 1488 4\nclick 1266\nclick 1\n", {{7, "10"}}).out.starts_with("1|4|7|1|0|5|10|"));
+  EXPECT_TRUE(Run("tab 1488 4\nclick 1267\nclick 1\n", {{7, "400"}}).out.starts_with("1|4|7|1|0|5|250|"));
+  EXPECT_TRUE(Run("tab 1488 4\nclick 1266\nclick 1\n", {{7, "400"}}).out.starts_with("1|4|7|1|0|5|390|"));
   // Out of range at start: shown as passed, kept until moved, then held inside.
   r = Run("tab 1488 4\ndump\nclick 1\n", {{6, "15"}, {7, "-3"}});
   EXPECT_EQ(DumpAt(r).Control(1263).Text(), "(15/10)");

@@ -154,22 +154,6 @@ TEST(EnvSettings, BrightnessFollowsTheScrollCodesWithinItsRange) {
   EXPECT_EQ(b, 4);
 }
 
-TEST(EnvSettings, FrameWidthStepsByTenBetweenItsBounds) {
-  EXPECT_EQ(WiderFrame(250), 250);
-  EXPECT_EQ(WiderFrame(245), 250);
-  EXPECT_EQ(WiderFrame(100), 110);
-  EXPECT_EQ(NarrowerFrame(10), 10);
-  EXPECT_EQ(NarrowerFrame(15), 10);
-  EXPECT_EQ(NarrowerFrame(100), 90);
-  // Outside the range from the start: each step still lands inside or moves toward it.
-  EXPECT_EQ(WiderFrame(400), 250);
-  EXPECT_EQ(NarrowerFrame(400), 390);
-  EXPECT_EQ(WiderFrame(-5), 5);
-  EXPECT_EQ(NarrowerFrame(2147483647), 2147483637);
-  EXPECT_EQ(WiderFrame(-2147483647 - 1), -2147483638);
-  EXPECT_EQ(NarrowerFrame(-2147483647 - 1), 10);
-}
-
 TEST(EnvSettings, FolderOfAPickedPath) {
   EXPECT_EQ(FolderOfPath("D:\\DEM\\A.SEM"), "D:\\DEM\\");
   EXPECT_EQ(FolderOfPath("a.sem"), "");
