@@ -8,8 +8,6 @@
 namespace topodlg {
 namespace {
 
-constexpr int kLowestBrightness = 0, kHighestBrightness = 10;
-
 // The first character of a text: one byte, or two for a double-byte character.
 CString FirstCharacter(const CString& text) {
   if (text.IsEmpty()) return text;
@@ -145,7 +143,7 @@ bool BrightnessAfterScroll(int pos, int code, int thumb, int& brightness) {
     case SB_THUMBPOSITION: pos = thumb; break;
     default: return false;
   }
-  brightness = std::clamp(pos, kLowestBrightness, kHighestBrightness);
+  brightness = std::clamp(pos, kDarkest, kBrightest);
   return true;
 }
 

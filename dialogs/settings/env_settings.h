@@ -81,6 +81,9 @@ CString NextDrive(const CString& drive);
 // all five, means all groups (and the five are cleared).
 void NormaliseIndexMap(int& all, std::array<int, kIndexMapGroupCount>& groups);
 
+// The brightness of images runs from 0 (dark) to 10 (bright).
+constexpr int kDarkest = 0, kBrightest = 10;
+
 // The brightness after a scroll code at scroll bar position `pos` (thumb codes
 // take `thumb`); nothing for codes that change nothing. Held to 0..10.
 bool BrightnessAfterScroll(int pos, int code, int thumb, int& brightness);

@@ -5,6 +5,7 @@
 
 namespace topodlg {
 using namespace res197;
+
 CEnvTextImagePage::CEnvTextImagePage() : CDialog(kTemplateId) {
   BindToggle(m_work.showImages, IDC_SHOW_IMAGES);
   BindToggle(m_work.showText, IDC_SHOW_TEXT);
@@ -30,7 +31,7 @@ CEnvTextImagePage::CEnvTextImagePage() : CDialog(kTemplateId) {
 bool CEnvTextImagePage::OnInitDialog() {
   CDialog::OnInitDialog();
   CScrollBar* bar = GetDlgItem(IDC_BRIGHTNESS);
-  bar->SetScrollRange(0, 10);
+  bar->SetScrollRange(kDarkest, kBrightest);
   bar->SetScrollPos(m_work.brightness);
   ShowBrightness();
   if (!m_work.siblingProgram.IsEmpty()) SetDlgItemText(IDC_SIBLING_PROGRAM, m_work.siblingProgram);
