@@ -1,5 +1,6 @@
 #include "platform/window.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "platform/dialog.h"
@@ -141,9 +142,12 @@ int CWnd::SetTopIndex(int index) {
   return 0;
 }
 
+// A scroll bar keeps its position inside its range, as the real control does:
+// a position outside it (a value the host sent) shows at the nearer end.
 void CWnd::SetScrollRange(int min, int max, bool) {
   m_min = min;
   m_max = max;
+  m_pos = std::clamp(m_pos, std::min(m_min, m_max), std::max(m_min, m_max));
 }
 
 void CWnd::GetScrollRange(int* min, int* max) const {
@@ -153,7 +157,7 @@ void CWnd::GetScrollRange(int* min, int* max) const {
 
 int CWnd::SetScrollPos(int pos, bool) {
   int old = m_pos;
-  m_pos = pos;
+  m_pos = std::clamp(pos, std::min(m_min, m_max), std::max(m_min, m_max));
   return old;
 }
 
