@@ -3,18 +3,11 @@
 //   OnDlgArDsp on an area file of 519 records with 2,000 point lines each (the
 //   scripted user presses Enter at once).
 //   OnLnrAreaLgnd on a legend file of 299 lines, the group's section last.
-#include <time.h>
-#include <unistd.h>
-
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <string>
-#include <vector>
 
-#include "frame/entry_table.h"
-#include "platform/module_state.h"
-#include "tools/scripted/scripted_user.h"
+#include "bench/bench_support.h"
 
 namespace {
 
@@ -24,47 +17,12 @@ constexpr int kAreaCalls = 10;
 constexpr int kLegendLines = 299;
 constexpr int kLegendCalls = 200;
 
-// Processor time of this process: on a busy machine the wall clock says more
-// about the other processes than about the dialogs.
-double NowMs() {
-  timespec now{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
-std::vector<topodlg::EntryArg> Args(const char* kinds, const std::vector<std::string>& values) {
-  std::vector<topodlg::EntryArg> args(values.size());
-  for (size_t i = 0; i < values.size(); ++i) {
-    if (kinds[i] == 'i') {
-      args[i].kind = topodlg::ArgKind::Int;
-      args[i].intValue = std::stoi(values[i]);
-    } else {
-      args[i].kind = topodlg::ArgKind::Str;
-      args[i].text = topodlg::CString(values[i]);
-    }
-  }
-  return args;
-}
-
-double MeanMs(const char* entryName, const std::vector<topodlg::EntryArg>& args, int calls) {
-  using namespace topodlg;
-  const EntryInfo* entry = FindEntry(entryName);
-  const std::vector<ScriptAction> actions = ParseScript("enter\n");
-  const double begin = NowMs();
-  for (int i = 0; i < calls; ++i) {
-    ScriptedUser user(actions);
-    AfxGetModuleState().backend = &user;
-    entry->invoke(args);
-  }
-  AfxGetModuleState().backend = nullptr;
-  return (NowMs() - begin) / calls;
-}
-
 }  // namespace
 
 int main() {
-  const std::string folder = "/tmp/areabench-" + std::to_string(getpid());
-  std::filesystem::create_directories(folder);
+  using namespace topodlg::bench;
+  const TempFolder temp("areabench");
+  const std::string& folder = temp.Path();
   {
     std::ofstream area(folder + "/AreaDt00.trk", std::ios::binary);
     area << "H  COORDINATE SYSTEM\r\nU  LAT LON DM\r\n";
@@ -80,12 +38,16 @@ int main() {
     for (int i = 1; i <= 19; ++i) legend << i << " p" << i % 7 << " c description " << i << "\r\n";
   }
   const std::string dir = folder + "/";
-  const double areaMs = MeanMs("OnDlgArDsp", Args("iiiiiiiiisssssssss", {"0", "1", "3", "0", "65", "0", "1", "0", "0",
-                                                                         "A", "B", "C", "D", "E", dir, "", "",
-                                                                         std::string(65 * 2, ' ')}),
-                               kAreaCalls);
-  const double legendMs = MeanMs("OnLnrAreaLgnd", Args("iiiiss", {"10", "10", "0", "0", dir, "A"}), kLegendCalls);
-  std::filesystem::remove_all(folder);
+  // Processor times: on a busy machine the wall clock says more about the
+  // other processes than about the dialogs.
+  std::string last;
+  const double areaMs = TimeCalls("OnDlgArDsp",
+                                  Args("iiiiiiiiisssssssss", {"0", "1", "3", "0", "65", "0", "1", "0", "0", "A", "B",
+                                                              "C", "D", "E", dir, "", "", std::string(65 * 2, ' ')}),
+                                  kAreaCalls, last)
+                            .cpuMs;
+  const double legendMs =
+      TimeCalls("OnLnrAreaLgnd", Args("iiiiss", {"10", "10", "0", "0", dir, "A"}), kLegendCalls, last).cpuMs;
 
   std::printf("OnDlgArDsp, %d records of %d point lines (%.0f MB): %.2f ms a call (target < 150 ms)\n", kRecords,
               kPointsPerRecord, kRecords * kPointsPerRecord * 54.0 / 1e6, areaMs);

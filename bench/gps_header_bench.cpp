@@ -1,15 +1,13 @@
 // Header scan of a 1 GB GPS file whose first point is on line 20: the scan
 // stops at that line, so its cost must not depend on the size of the file.
 // Prints the mean time of one scan; not a test.
-#include <unistd.h>
-
-#include <time.h>
-
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "bench/bench_support.h"
 #include "dialogs/tracks/gps_text.h"
 
 namespace {
@@ -18,8 +16,8 @@ constexpr std::uintmax_t kFileSize = 1ull << 30;
 
 // Nineteen header lines, then points; after the first megabyte the file goes
 // on as a sparse tail of zero bytes up to 1 GB, which the scan never reaches.
-std::string WriteHugeTrack() {
-  std::string path = "/tmp/topodlg-bench-" + std::to_string(getpid()) + ".trk";
+std::string WriteHugeTrack(const std::string& folder) {
+  std::string path = folder + "/huge.trk";
   {
     std::ofstream out(path, std::ios::binary);
     out << "H  SOFTWARE NAME & VERSION\r\nI  PCX5 2.09\r\n\r\n"
@@ -35,24 +33,19 @@ std::string WriteHugeTrack() {
   return path;
 }
 
-double NowMs() {
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
 }  // namespace
 
 int main() {
-  std::string path = WriteHugeTrack();
+  using topodlg::bench::WallMs;
+  const topodlg::bench::TempFolder temp("gpsbench");
+  std::string path = WriteHugeTrack(temp.Path());
   topodlg::CString libraryPath(path);
 
   constexpr int kRuns = 1000;
   topodlg::CString summary;
-  double begin = NowMs();
+  double begin = WallMs();
   for (int i = 0; i < kRuns; ++i) summary = topodlg::ScanTrackHeader(libraryPath, "trk", "", "", "");
-  double perScanMs = (NowMs() - begin) / kRuns;
-  std::filesystem::remove(path);
+  double perScanMs = (WallMs() - begin) / kRuns;
 
   std::printf("ScanTrackHeader, %llu-byte file, first point on line 20: %.4f ms a scan (target < 1 ms)\n",
               static_cast<unsigned long long>(kFileSize), perScanMs);

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
+
 extern char** environ;
 
 namespace {
@@ -53,7 +55,8 @@ int main(int argc, char** argv) {
   const std::string topodlg = argc > 1 ? argv[1] : (self.parent_path() / "topodlg").string();
   const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 101;
 
-  const fs::path script = fs::temp_directory_path() / ("headless_call_bench_" + std::to_string(getpid()) + ".txt");
+  const topodlg::bench::TempFolder temp("headlessbench", fs::temp_directory_path().string());
+  const fs::path script = temp.Path() + "/script.txt";
   std::ofstream(script) << "enter\n";
   const std::vector<std::string> call = {topodlg, "call", "OnDlgContour", "10", "99", "5", "990", "0", "0", "0",
                                          "1",     "2",    "0",            "103", "--script", script.string(),
@@ -67,13 +70,11 @@ int main(int argc, char** argv) {
     double t = CpuMilliseconds(trueCall);
     if (c < 0 || t < 0) {
       std::fprintf(stderr, "headless_call_bench: %s failed\n", c < 0 ? topodlg.c_str() : "/bin/true");
-      fs::remove(script);
       return 1;
     }
     calls.push_back(c);
     trues.push_back(t);
   }
-  fs::remove(script);
   const double c = Median(calls), t = Median(trues);
   std::printf("median CPU time over %d runs (user + system)\n", runs);
   std::printf("  topodlg call OnDlgContour (headless, scripted)  %6.2f ms\n", c);

@@ -5,7 +5,6 @@
 // afterwards. Not a test.
 #include <fcntl.h>
 #include <sys/resource.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -13,21 +12,14 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <vector>
 
+#include "bench/bench_support.h"
 #include "dialogs/points/file_list.h"
-#include "frame/entry_table.h"
 #include "platform/codepage.h"
-#include "platform/module_state.h"
-#include "tools/scripted/scripted_user.h"
 
 namespace {
 
-double NowMs() {
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
+using topodlg::bench::WallMs;
 
 long PeakRssMb() {
   rusage usage{};
@@ -49,34 +41,20 @@ void SyncFile(const std::string& path) {
 double WcMs(const std::string& path) {
   const std::string command = "wc -l '" + path + "' >/dev/null";
   if (std::system(command.c_str()) != 0) return -1;
-  double begin = NowMs();
+  double begin = WallMs();
   if (std::system(command.c_str()) != 0) return -1;
-  return NowMs() - begin;
+  return WallMs() - begin;
 }
 
 double OpenTrackDialogMs(const std::string& folder, const std::string& gpsFile) {
-  using namespace topodlg;
-  std::vector<EntryArg> args(17);
-  const int ints[7] = {1, 0, -1, 0, 5, -1, 0};
-  for (int i = 0; i < 7; ++i) {
-    args[i].kind = ArgKind::Int;
-    args[i].intValue = ints[i];
-  }
-  const char* texts[10] = {"A", "B", "C", "D", "E", "", "", "", "-1 ", ""};
-  for (int i = 7; i < 17; ++i) {
-    args[i].kind = ArgKind::Str;
-    args[i].text = texts[i - 7];
-  }
-  args[12].text = CString(folder + "/");
-  args[13].text = CString(gpsFile);
-  const EntryInfo* entry = FindEntry("OnDlgTrack");
-  ScriptedUser user(ParseScript("enter\n"));
-  AfxGetModuleState().backend = &user;
-  double begin = NowMs();
-  std::string result = entry->invoke(args).text.str();
-  double ms = NowMs() - begin;
-  AfxGetModuleState().backend = nullptr;
-  std::printf("  result: %s\n", Cp932ToUtf8(result).c_str());
+  using namespace topodlg::bench;
+  std::string result;
+  const double ms = TimeCalls("OnDlgTrack",
+                              Args("iiiiiiissssssssss", {"1", "0", "-1", "0", "5", "-1", "0", "A", "B", "C", "D", "E",
+                                                         folder + "/", gpsFile, "", "-1 ", ""}),
+                              1, result)
+                        .wallMs;
+  std::printf("  result: %s\n", topodlg::Cp932ToUtf8(result).c_str());
   return ms;
 }
 
@@ -84,8 +62,8 @@ double OpenTrackDialogMs(const std::string& folder, const std::string& gpsFile) 
 
 int main(int argc, char** argv) {
   using namespace topodlg;
-  const std::string folder = (argc > 1 ? argv[1] : "/tmp") + std::string("/hugebench-") + std::to_string(getpid());
-  std::filesystem::create_directories(folder);
+  const bench::TempFolder temp("hugebench", argc > 1 ? argv[1] : "/tmp");
+  const std::string& folder = temp.Path();
 
   // A 1 GB "track" without a single line end, registered in the track table.
   const std::string gps = folder + "/huge.trk";
@@ -119,11 +97,10 @@ int main(int argc, char** argv) {
   }
   SyncFile(list);
   const double wcList = WcMs(list);
-  double begin = NowMs();
+  double begin = WallMs();
   RegisterResult result = RegisterFileListEntry(CString(list), "d:\\points\\one-more.txt");
-  const double registration = NowMs() - begin;
+  const double registration = WallMs() - begin;
   std::printf("100 MB file list: wc -l %.1f ms, one registration %.1f ms (%s), ratio %.2f, peak RSS %ld MB\n", wcList,
               registration, result == RegisterResult::Added ? "added" : "NOT added", registration / wcList, PeakRssMb());
-  std::filesystem::remove_all(folder);
   return 0;
 }

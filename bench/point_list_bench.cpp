@@ -3,18 +3,12 @@
 // the bounds (the pages fill as the dialog opens), and choosing a clip in
 // OnDlgClipMapCall on a clip list of 20,000 records (each choice reads the file
 // again up to the record). Prints mean processor times; not a test.
-#include <time.h>
-#include <unistd.h>
-
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
-#include "frame/entry_table.h"
-#include "platform/module_state.h"
-#include "tools/scripted/scripted_user.h"
+#include "bench/bench_support.h"
 
 namespace {
 
@@ -23,47 +17,19 @@ constexpr int kInside = 2999;
 constexpr int kClipRecords = 20000;
 constexpr int kCalls = 20;
 
-// Processor time of this process: on a shared machine under load, wall time
-// says more about the neighbours than about the call.
-double NowMs() {
-  timespec now{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
-std::vector<topodlg::EntryArg> Args(const char* kinds, const std::vector<std::string>& values) {
-  std::vector<topodlg::EntryArg> args;
-  for (size_t i = 0; kinds[i]; ++i) {
-    topodlg::EntryArg a;
-    a.kind = static_cast<topodlg::ArgKind>(kinds[i]);
-    if (a.kind == topodlg::ArgKind::Int) a.intValue = std::stoi(values[i]);
-    else a.text = topodlg::CString(values[i]);
-    args.push_back(a);
-  }
-  return args;
-}
-
-// Mean time of one call of `name` under `script`.
-double TimeCalls(const char* name, const std::vector<topodlg::EntryArg>& args, const std::string& script,
-                 std::string& last) {
-  using namespace topodlg;
-  const EntryInfo* entry = FindEntry(name);
-  const std::vector<ScriptAction> actions = ParseScript(script);
-  const double begin = NowMs();
-  for (int i = 0; i < kCalls; ++i) {
-    ScriptedUser user(actions);
-    AfxGetModuleState().backend = &user;
-    last = entry->invoke(args).text.str();
-  }
-  AfxGetModuleState().backend = nullptr;
-  return (NowMs() - begin) / kCalls;
+// Processor time of one call of `name` under `script`: on a shared machine
+// under load, wall time says more about the neighbours than about the call.
+double CallMs(const char* name, const std::vector<topodlg::EntryArg>& args, const std::string& script,
+              std::string& last) {
+  return topodlg::bench::TimeCalls(name, args, kCalls, last, script).cpuMs;
 }
 
 }  // namespace
 
 int main() {
-  const std::string folder = "/tmp/plbench-" + std::to_string(getpid());
-  std::filesystem::create_directories(folder);
+  using namespace topodlg::bench;
+  const TempFolder temp("plbench");
+  const std::string& folder = temp.Path();
   {
     // Every 66th line lies inside the bounds, until 2,999 have.
     std::ofstream points(folder + "/points.txt", std::ios::binary);
@@ -83,7 +49,7 @@ int main() {
 
   std::string last;
   // The dialog opens and OK is pressed at once.
-  const double list = TimeCalls(
+  const double list = CallMs(
       "OnFileTableSelect",
       Args("issssss", {"0", "1390000", "350000", "1400000", "360000", folder + "/points.txt", folder + "/"}),
       "enter\n", last);
@@ -93,13 +59,12 @@ int main() {
   const std::string opened = "enter\n";
   const std::vector<topodlg::EntryArg> clipArgs =
       Args("sssssssii", {folder + "/Clip0.dat", "a", "b", "c", "d", "e", "", "0", "100"});
-  const double open = TimeCalls("OnDlgClipMapCall", clipArgs, opened, last);
+  const double open = CallMs("OnDlgClipMapCall", clipArgs, opened, last);
   std::string choices;
   for (int i = 0; i < 10; ++i) choices += "select 1312 " + std::to_string(kClipRecords - 1 - i) + "\n";
-  const double chosen = TimeCalls("OnDlgClipMapCall", clipArgs, choices + "enter\n", last);
+  const double chosen = CallMs("OnDlgClipMapCall", clipArgs, choices + "enter\n", last);
   std::printf("OnDlgClipMapCall, %d records: %.2f ms a record choice (target < 20 ms; opening %.1f ms)\n", kClipRecords,
               (chosen - open) / 10, open);
   std::printf("last result: %.40s\n", last.c_str());
-  std::filesystem::remove_all(folder);
   return 0;
 }

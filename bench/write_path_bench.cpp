@@ -3,15 +3,11 @@
 // rewrite of that list, each with the lock and without it, in alternating
 // rounds. Prints the mean times and the locked/unlocked ratio (target: within
 // 10 %). Not a test.
-#include <time.h>
-#include <unistd.h>
-
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <string>
-#include <vector>
 
+#include "bench/bench_support.h"
 #include "dialogs/points/file_list.h"
 #include "platform/file_write.h"
 
@@ -21,19 +17,13 @@ constexpr int kListLines = 10000;
 constexpr int kRounds = 20;
 constexpr int kPerRound = 10;
 
-double NowMs() {
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   using namespace topodlg;
-  const std::string folder = (argc > 1 ? argv[1] : "/tmp") + std::string("/wpbench-") + std::to_string(getpid());
-  std::filesystem::create_directories(folder);
-  const CString list(folder + "/EXPLFILE.dat");
+  using bench::WallMs;
+  const bench::TempFolder temp("wpbench", argc > 1 ? argv[1] : "/tmp");
+  const CString list(temp.Path() + "/EXPLFILE.dat");
   std::string bytes;
   for (int i = 0; i < kListLines; ++i) bytes += "d:\\points\\registered-point-file-" + std::to_string(i) + ".txt\r\n";
   std::ofstream(list.str(), std::ios::binary) << bytes;
@@ -43,18 +33,17 @@ int main(int argc, char** argv) {
   for (int round = 0; round < kRounds; ++round) {
     for (int locked = 0; locked < 2; ++locked) {
       write_path_testing::SetLocking(locked == 1);
-      double begin = NowMs();
+      double begin = WallMs();
       for (int i = 0; i < kPerRound; ++i) {
         RegisterFileListEntry(list, CString("d:\\points\\new-" + std::to_string(next++) + ".txt"));
       }
-      registration[locked] += NowMs() - begin;
-      begin = NowMs();
+      registration[locked] += WallMs() - begin;
+      begin = WallMs();
       for (int i = 0; i < kPerRound; ++i) WriteFileWhole(list, bytes);
-      rewrite[locked] += NowMs() - begin;
+      rewrite[locked] += WallMs() - begin;
     }
   }
   write_path_testing::SetLocking(true);
-  std::filesystem::remove_all(folder);
 
   const double calls = kRounds * kPerRound;
   std::printf("%d-line file list in %s\n", kListLines, argc > 1 ? argv[1] : "/tmp");

@@ -4,18 +4,9 @@
 namespace topodlg {
 using namespace res150;
 
-namespace {
-
-struct TextRadio {
-  int id;
-  const char* text;
-};
-const TextRadio kPrefectureColours[] = {{IDC_PREF_RED, "RED"}, {IDC_PREF_BLUE, "BLUE"}, {IDC_PREF_ORANGE, "ORNG"}};
-
-}  // namespace
-
 CBoundaryPage::CBoundaryPage() : CDialog(kTemplateId) {
-  OnClicked(IDC_PREFECTURE, [this] { OnPrefectureClicked(); });
+  BindToggle(m_prefecture, IDC_PREFECTURE);
+  OnClicked(IDC_PREFECTURE, [this] { ShowSubprefecture(); });
   OnClicked(IDC_SUBPREFECTURE, [this] {
     m_subprefecture = m_subprefecture == 1 ? 0 : 1;
     ShowSubprefecture();
@@ -33,9 +24,9 @@ CBoundaryPage::CBoundaryPage() : CDialog(kTemplateId) {
     m_mergedNames = m_mergedNames == 0 ? 1 : 0;
     ShowMunicipalNames();
   });
-  OnClicked(IDC_BLACK, [this] { m_municipalColour = 10; });
-  OnClicked(IDC_GREY, [this] { m_municipalColour = 11; });
-  for (const TextRadio& r : kPrefectureColours) OnClicked(r.id, [this, r] { m_prefectureColour = r.text; });
+  BindRadio(m_municipalColour, {{IDC_BLACK, 10}, {IDC_GREY, 11}}).Otherwise(IDC_GREY);
+  // A colour the page does not know checks no radio.
+  BindRadio(m_prefectureColour, {{IDC_PREF_RED, "RED"}, {IDC_PREF_BLUE, "BLUE"}, {IDC_PREF_ORANGE, "ORNG"}});
 }
 
 void CBoundaryPage::Load(const MapSpecSettings& s) {
@@ -63,14 +54,9 @@ void CBoundaryPage::Store(MapSpecSettings& s) const {
 
 bool CBoundaryPage::OnInitDialog() {
   CDialog::OnInitDialog();
-  CheckDlgButton(IDC_PREFECTURE, m_prefecture == 1);
   ShowSubprefecture();
   if (m_municipalMarker.IsEmpty()) m_municipal = 0;
   ShowMunicipalNames();
-  CheckDlgButton(m_municipalColour == 10 ? IDC_BLACK : IDC_GREY, 1);
-  for (const TextRadio& r : kPrefectureColours) {
-    if (m_prefectureColour == r.text) CheckDlgButton(r.id, 1);
-  }
   return true;
 }
 
@@ -92,12 +78,6 @@ void CBoundaryPage::ShowMunicipalNames() {
   CheckDlgButton(IDC_NAMES_WHEN_ZOOMED, on && m_namesWhenZoomed == 1);
   CheckDlgButton(IDC_ENCLAVE_NAMES, on && m_enclaveNames == 1);
   CheckDlgButton(IDC_MERGED_NAMES, on && m_mergedNames == 1);
-}
-
-void CBoundaryPage::OnPrefectureClicked() {
-  m_prefecture = m_prefecture == 1 ? 0 : 1;
-  CheckDlgButton(IDC_PREFECTURE, m_prefecture);
-  ShowSubprefecture();
 }
 
 // Without municipal data the boundaries count as on, so the click switches

@@ -27,7 +27,6 @@ class CBoundaryPage : public CDialog {
  private:
   void ShowSubprefecture();
   void ShowMunicipalNames();
-  void OnPrefectureClicked();
   void OnMunicipalClicked();
 };
 

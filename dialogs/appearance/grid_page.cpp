@@ -4,27 +4,11 @@
 namespace topodlg {
 using namespace res205;
 
-namespace {
-
-struct IntRadio {
-  int id;
-  int value;
-};
-const IntRadio kIntervals[] = {{IDC_ONE_MINUTE, 1}, {IDC_FIVE_MINUTES, 5}, {IDC_TEN_MINUTES, 10}};
-
-struct TextRadio {
-  int id;
-  const char* text;
-};
-const TextRadio kColours[] = {{IDC_BLACK, "BLACK"}, {IDC_RED, "RED"}, {IDC_BLUE, "BLUE"}};
-const TextRadio kUnits[] = {{IDC_MINUTES, "OFF"}, {IDC_MESH, "ON"}};
-
-}  // namespace
-
 CGridPage::CGridPage() : CDialog(kTemplateId) {
-  for (const IntRadio& r : kIntervals) OnClicked(r.id, [this, r] { m_interval = r.value; });
-  for (const TextRadio& r : kColours) OnClicked(r.id, [this, r] { m_colour = r.text; });
-  for (const TextRadio& r : kUnits) OnClicked(r.id, [this, r] { m_unit = r.text; });
+  // A value the page does not know checks no radio of its group.
+  BindRadio(m_interval, {{IDC_ONE_MINUTE, 1}, {IDC_FIVE_MINUTES, 5}, {IDC_TEN_MINUTES, 10}});
+  BindRadio(m_colour, {{IDC_BLACK, "BLACK"}, {IDC_RED, "RED"}, {IDC_BLUE, "BLUE"}});
+  BindRadio(m_unit, {{IDC_MINUTES, "OFF"}, {IDC_MESH, "ON"}});
   OnClicked(IDC_LAT_LON, [this] { OnLatLonClicked(); });
   OnClicked(IDC_SHEET_FRAME, [this] { OnSheetFrameClicked(); });
 }
@@ -48,9 +32,6 @@ void CGridPage::Store(MapSpecSettings& s) const {
 
 bool CGridPage::OnInitDialog() {
   CDialog::OnInitDialog();
-  for (const IntRadio& r : kIntervals) CheckDlgButton(r.id, m_interval == r.value);
-  for (const TextRadio& r : kColours) CheckDlgButton(r.id, m_colour == r.text);
-  for (const TextRadio& r : kUnits) CheckDlgButton(r.id, m_unit == r.text);
   ShowLines();
   return true;
 }

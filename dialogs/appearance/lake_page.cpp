@@ -13,8 +13,10 @@ int Flipped(int flag) { return flag == 1 ? 0 : 1; }
 // A name or elevation box follows its flag only while its parent (lakes or
 // reservoirs) is on; otherwise it stays clear and the flag keeps its value.
 CLakePage::CLakePage() : CDialog(kTemplateId) {
-  OnClicked(IDC_LAKES, [this] { m_lakes = Flipped(m_lakes); ShowBoxes(); });
-  OnClicked(IDC_RESERVOIRS, [this] { m_reservoirs = Flipped(m_reservoirs); ShowBoxes(); });
+  BindToggle(m_lakes, IDC_LAKES);
+  OnClicked(IDC_LAKES, [this] { ShowBoxes(); });
+  BindToggle(m_reservoirs, IDC_RESERVOIRS);
+  OnClicked(IDC_RESERVOIRS, [this] { ShowBoxes(); });
   OnClicked(IDC_LAKE_NAMES, [this] { if (m_lakes == 1) m_lakeNames = Flipped(m_lakeNames); ShowBoxes(); });
   OnClicked(IDC_LAKE_ELEVATION, [this] { if (m_lakes == 1) m_lakeElevation = Flipped(m_lakeElevation); ShowBoxes(); });
   OnClicked(IDC_RESERVOIR_NAMES, [this] {
@@ -25,8 +27,7 @@ CLakePage::CLakePage() : CDialog(kTemplateId) {
     if (m_reservoirs == 1) m_reservoirElevation = Flipped(m_reservoirElevation);
     ShowBoxes();
   });
-  OnClicked(IDC_FIVE_KM, [this] { m_reservoirLength = 0; });
-  OnClicked(IDC_ONE_KM, [this] { m_reservoirLength = 1; });
+  BindRadio(m_reservoirLength, {{IDC_FIVE_KM, 0}, {IDC_ONE_KM, 1}}).Otherwise(IDC_ONE_KM);
 }
 
 void CLakePage::Load(const MapSpecSettings& s) {
@@ -52,7 +53,6 @@ void CLakePage::Store(MapSpecSettings& s) const {
 bool CLakePage::OnInitDialog() {
   CDialog::OnInitDialog();
   ShowBoxes();
-  CheckDlgButton(m_reservoirLength == 0 ? IDC_FIVE_KM : IDC_ONE_KM, 1);
   return true;
 }
 

@@ -13,21 +13,13 @@ namespace {
 
 const char* const kTabLabels[CMapSpecDlg::kTabCount] = {" 地名 ", "地名仕様", "格子線", "行政界", "湖沼", "測地系"};
 
-CString Switched(const CString& value, const char* on, const char* off) { return value == on ? off : on; }
-
 }  // namespace
 
 CMapSpecDlg::CMapSpecDlg() : CDialog(kTemplateId) {
-  OnClicked(IDC_LEGEND, [this] { m_settings.legend = Switched(m_settings.legend, "ON", "OFF"); ShowSwitches(); });
-  OnClicked(IDC_SCALE_COMPASS, [this] {
-    m_settings.scaleCompass = Switched(m_settings.scaleCompass, "on", "off");
-    ShowSwitches();
-  });
-  OnClicked(IDC_POINTER, [this] { m_settings.pointer = Switched(m_settings.pointer, "on", "off"); ShowSwitches(); });
-  OnClicked(IDC_TITLE_SHOWN, [this] {
-    m_settings.titleShown = m_settings.titleShown == 1 ? 0 : 1;
-    ShowSwitches();
-  });
+  BindToggle(m_settings.legend, IDC_LEGEND, "ON", "OFF");
+  BindToggle(m_settings.scaleCompass, IDC_SCALE_COMPASS, "on", "off");
+  BindToggle(m_settings.pointer, IDC_POINTER, "on", "off");
+  BindToggle(m_settings.titleShown, IDC_TITLE_SHOWN);
   OnNotify(IDC_TABS, TCN_SELCHANGE, [this] { OnTabChanged(); });
 }
 
@@ -42,13 +34,6 @@ CDialog* CMapSpecDlg::PageAt(int tab) {
   return tab >= 0 && tab < kTabCount ? pages[tab] : nullptr;
 }
 
-void CMapSpecDlg::ShowSwitches() {
-  CheckDlgButton(IDC_LEGEND, m_settings.legend == "ON");
-  CheckDlgButton(IDC_SCALE_COMPASS, m_settings.scaleCompass == "on");
-  CheckDlgButton(IDC_POINTER, m_settings.pointer == "on");
-  CheckDlgButton(IDC_TITLE_SHOWN, m_settings.titleShown == 1);
-}
-
 // The pages get their copies and are made once, hidden, inside the tab
 // control; only the current tab's page is shown. A current tab outside the
 // six selects no tab and shows no page until the user picks one.
@@ -58,7 +43,6 @@ bool CMapSpecDlg::OnInitDialog() {
   tabs->DeleteAllItems();
   for (int i = 0; i < kTabCount; ++i) tabs->InsertItem(i, kTabLabels[i]);
   tabs->SetCurSel(m_settings.currentTab);
-  ShowSwitches();
   if (!m_pagesCreated) {
     m_pagesCreated = true;
     m_placeNamePage.Load(m_settings);

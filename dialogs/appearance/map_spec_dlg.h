@@ -39,7 +39,6 @@ class CMapSpecDlg : public CDialog {
  private:
   CDialog* PageAt(int tab);
   void OnTabChanged();
-  void ShowSwitches();
   bool m_pagesCreated = false;
 };
 

@@ -10,24 +10,24 @@ using namespace res207;
 
 namespace {
 
-struct Background {
-  int id;
-  const char* text;
-};
-const Background kBackgrounds[] = {
-    {IDC_OPAQUE, "OPAQUE"}, {IDC_TRANSPARENT, "TRANSPARENT"}, {IDC_PRINT_TRANSPARENT, "PRT_TRANSPARENT"}};
-
 constexpr int kSmallestFont = 8, kLargestFont = 14;
 
 }  // namespace
 
 CPlaceNamePage::CPlaceNamePage() : CDialog(kTemplateId) {
-  OnClicked(IDC_FONT_UP, [this] { OnFontStep(+1); });
-  OnClicked(IDC_FONT_DOWN, [this] { OnFontStep(-1); });
+  // Up from 12 goes straight to 14; down never passes 8.
+  BindSpin(m_fontSize, IDC_FONT_UP, IDC_FONT_DOWN)
+      .Step([](int size) { return size == 12 ? 2 : 1; }, [](int) { return 1; })
+      .Min(kSmallestFont)
+      .Max(kLargestFont)
+      .Shows(IDC_FONT_SIZE);
   OnNotify(IDC_DISPLAY_COUNT, CBN_SELCHANGE, [this] { m_displayCount = GetDlgItem(IDC_DISPLAY_COUNT)->GetCurSel(); });
   OnClicked(IDC_SHOW, [this] { OnShowClicked(); });
-  for (const Background& b : kBackgrounds) OnClicked(b.id, [this, b] { m_textBackground = b.text; });
-  OnClicked(IDC_POPUP, [this] { OnPopupClicked(); });
+  // A background the page does not know checks no radio.
+  BindRadio(m_textBackground,
+            {{IDC_OPAQUE, "OPAQUE"}, {IDC_TRANSPARENT, "TRANSPARENT"}, {IDC_PRINT_TRANSPARENT, "PRT_TRANSPARENT"}});
+  BindToggle(m_popup, IDC_POPUP);
+  OnClicked(IDC_POPUP, [this] { ShowStatus("地点：黒色で表示"); });
   OnClicked(IDC_WHOLE_AREA, [this] { OnFileKindClicked(false); });
   OnClicked(IDC_REGIONAL, [this] { OnFileKindClicked(true); });
   OnNotify(IDC_FILES, CBN_SELCHANGE, [this] { OnFileChosen(); });
@@ -80,10 +80,6 @@ bool CPlaceNamePage::OnInitDialog() {
   CheckDlgButton(IDC_SHOW, m_showPlaceNames == 1 && !(WideAreaMap() && m_wideArea == 1));
   if (m_displayCount < 0) m_displayCount = 0;
   GetDlgItem(IDC_DISPLAY_COUNT)->SetCurSel(m_displayCount);
-  SetDlgItemInt(IDC_FONT_SIZE, m_fontSize);
-  for (const Background& b : kBackgrounds) {
-    if (m_textBackground == b.text) CheckDlgButton(b.id, 1);
-  }
 
   // The whole-area place-name files, up to the first empty line.
   CComboBox* files = GetDlgItem(IDC_FILES);
@@ -114,25 +110,12 @@ bool CPlaceNamePage::OnInitDialog() {
     default: break;
   }
   ShowFileChoices();
-  CheckDlgButton(IDC_POPUP, m_popup == 1);
   return true;
 }
 
 void CPlaceNamePage::ShowFileChoices() {
   CheckDlgButton(IDC_WHOLE_AREA, m_wholeArea == 1);
   CheckDlgButton(IDC_REGIONAL, m_regional == 1);
-}
-
-// Up from 12 goes straight to 14; down never passes 8.
-void CPlaceNamePage::OnFontStep(int step) {
-  if (step > 0) {
-    if (m_fontSize < kLargestFont) ++m_fontSize;
-    if (m_fontSize >= 13) m_fontSize = kLargestFont;
-  } else {
-    if (m_fontSize > kSmallestFont) --m_fontSize;
-    if (m_fontSize <= kSmallestFont) m_fontSize = kSmallestFont;
-  }
-  SetDlgItemInt(IDC_FONT_SIZE, m_fontSize);
 }
 
 // Wide-area block maps show no place names.
@@ -143,12 +126,6 @@ void CPlaceNamePage::OnShowClicked() {
     m_showPlaceNames = m_showPlaceNames == 1 ? 0 : 1;
   }
   CheckDlgButton(IDC_SHOW, m_showPlaceNames == 1);
-}
-
-void CPlaceNamePage::OnPopupClicked() {
-  m_popup = m_popup == 1 ? 0 : 1;
-  CheckDlgButton(IDC_POPUP, m_popup);
-  ShowStatus("地点：黒色で表示");
 }
 
 // Either file kind may be on, or both; with neither, the whole-area files

@@ -34,9 +34,7 @@ class CPlaceNamePage : public CDialog {
   bool WideAreaMap() const;
   void ShowStatus(const char* blackText);
   void ShowFileChoices();
-  void OnFontStep(int step);
   void OnShowClicked();
-  void OnPopupClicked();
   void OnFileKindClicked(bool regional);
   void OnFileChosen();
 };

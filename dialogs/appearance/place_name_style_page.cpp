@@ -14,24 +14,14 @@ constexpr int kKindIds[kPlaceKindCount] = {IDC_SEA, IDC_LAKE, IDC_ISLAND, IDC_MO
                                                IDC_CITY, IDC_BAY, IDC_CAPE, IDC_NO_NAMELESS};
 constexpr int kCityKind = 6;  // index of "市･町･駅"
 
-struct RadioValue {
-  int id;
-  int CPlaceNameStylePage::*member;
-  int value;
-};
-const RadioValue kRadios[] = {
-    {IDC_SYMBOL_BLACK, &CPlaceNameStylePage::m_symbolColour, 1},  {IDC_SYMBOL_RED, &CPlaceNameStylePage::m_symbolColour, 2},
-    {IDC_SYMBOL_ELEVATION, &CPlaceNameStylePage::m_symbolColour, 3},  {IDC_ITEM_NAME, &CPlaceNameStylePage::m_itemsPerPoint, 1},
-    {IDC_ITEM_ELEVATION, &CPlaceNameStylePage::m_itemsPerPoint, 2}, {IDC_ITEM_BOTH, &CPlaceNameStylePage::m_itemsPerPoint, 3},
-    {IDC_RIGHT, &CPlaceNameStylePage::m_itemPosition, 1},  {IDC_ABOVE, &CPlaceNameStylePage::m_itemPosition, 2},
-    {IDC_BELOW, &CPlaceNameStylePage::m_itemPosition, 3},  {IDC_ITEM_BLACK, &CPlaceNameStylePage::m_itemColour, 1},
-    {IDC_ITEM_THREE, &CPlaceNameStylePage::m_itemColour, 2},
-};
-
 }  // namespace
 
 CPlaceNameStylePage::CPlaceNameStylePage() : CDialog(kTemplateId) {
-  for (const RadioValue& r : kRadios) OnClicked(r.id, [this, r] { this->*r.member = r.value; });
+  // A value the page does not know checks no radio of its group.
+  BindRadio(m_symbolColour, {{IDC_SYMBOL_BLACK, 1}, {IDC_SYMBOL_RED, 2}, {IDC_SYMBOL_ELEVATION, 3}});
+  BindRadio(m_itemsPerPoint, {{IDC_ITEM_NAME, 1}, {IDC_ITEM_ELEVATION, 2}, {IDC_ITEM_BOTH, 3}});
+  BindRadio(m_itemPosition, {{IDC_RIGHT, 1}, {IDC_ABOVE, 2}, {IDC_BELOW, 3}});
+  BindRadio(m_itemColour, {{IDC_ITEM_BLACK, 1}, {IDC_ITEM_THREE, 2}});
   OnClicked(IDC_ALL_KINDS, [this] { OnAllKinds(); });
   for (int k = 0; k < kPlaceKindCount; ++k) OnClicked(kKindIds[k], [this, k] { OnKind(k); });
   OnNotify(IDC_KEYWORD, CBN_SELCHANGE, [this] { OnKeywordChosen(); });
@@ -63,9 +53,6 @@ bool CPlaceNameStylePage::OnInitDialog() {
   CDialog::OnInitDialog();
   if (m_allKinds == 1) m_kinds.fill(0);
   ShowKinds();
-  for (const RadioValue& r : kRadios) {
-    if (this->*r.member == r.value) CheckDlgButton(r.id, 1);
-  }
   CComboBox* box = GetDlgItem(IDC_KEYWORD);
   box->ResetContent();
   m_keywordList = ReadKeywordList(KeywordHistoryPath(m_dataDirectory));

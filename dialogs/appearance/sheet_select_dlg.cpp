@@ -22,8 +22,8 @@ const RegionButton kRegionButtons[] = {
 
 CSheetSelectDlg::CSheetSelectDlg() : CDialog(kTemplateId) {
   for (const RegionButton& b : kRegionButtons) OnClicked(b.id, [this, b] { OnRegion(b.region); });
-  OnClicked(IDC_ONE_SHEET_RADIO, [this] { m_sheetMode = kOneSheet; });
-  OnClicked(IDC_NINE_SHEETS_RADIO, [this] { m_sheetMode = kNineSheets; });
+  BindRadio(m_sheetMode, {{IDC_ONE_SHEET_RADIO, kOneSheet}, {IDC_NINE_SHEETS_RADIO, kNineSheets}})
+      .Otherwise(IDC_NINE_SHEETS_RADIO);
   OnNotify(IDC_SHEETS, CBN_SELCHANGE, [this] { OnSheetChosen(); });
   OnNotify(IDC_SHEETS, CBN_DBLCLK, [this] { OnSheetChosen(); });
 }
@@ -42,7 +42,6 @@ void CSheetSelectDlg::OnRegion(const char* region) {
 // Lists the sheets of the region and shows the current sheet's position when
 // the list has it. An unknown region keeps the bounds it had.
 void CSheetSelectDlg::ListSheets() {
-  CheckRadioButton(IDC_ONE_SHEET_RADIO, IDC_NINE_SHEETS_RADIO, m_sheetMode == kOneSheet ? IDC_ONE_SHEET_RADIO : IDC_NINE_SHEETS_RADIO);
   RegionBoundsOf(m_region, m_bounds);
   SetDlgItemText(IDC_REGION_NAME, m_region);
   CComboBox* sheets = GetDlgItem(IDC_SHEETS);

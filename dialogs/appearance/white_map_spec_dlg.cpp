@@ -9,51 +9,29 @@ using namespace res143;
 
 namespace {
 
-using Opt = CWhiteMapSpecDlg::Option;
-
-struct RadioValue {
-  int id;
-  Opt option;
-  int value;
-};
-const RadioValue kRadios[] = {
-    {IDC_ITEM_NAME, Opt::kItems, 1},          {IDC_ITEM_HEIGHT, Opt::kItems, 2},        {IDC_ITEM_BOTH, Opt::kItems, 3},
-    {IDC_RIGHT, Opt::kItemPosition, 1},      {IDC_ABOVE, Opt::kItemPosition, 2},      {IDC_BELOW, Opt::kItemPosition, 3},
-    {IDC_SYMBOL_BLACK, Opt::kSymbolColour, 1}, {IDC_SYMBOL_RED, Opt::kSymbolColour, 2},
-    {IDC_ITEM_BLACK, Opt::kItemColour, 1},    {IDC_ITEM_THREE, Opt::kItemColour, 2},
-    {IDC_WHITE_GROUND, Opt::kTextBackground, 0}, {IDC_TRANSPARENT, Opt::kTextBackground, 1},
-    {IDC_MUNICIPAL_BLACK, Opt::kMunicipalColour, 10}, {IDC_MUNICIPAL_GREY, Opt::kMunicipalColour, 11},
-};
-
-struct FlagBox {
-  int id;
-  Opt option;
-};
-// Check boxes that only flip their option.
-const FlagBox kFlagBoxes[] = {
-    {IDC_PLACE_NAMES_BOX, Opt::kPlaceNames}, {IDC_ASPECT_BOX, Opt::kLatitudeAspect}, {IDC_LAKES_BOX, Opt::kLakes},
-    {IDC_SYMBOLS_ONLY_BOX, Opt::kSymbolsOnly}, {IDC_SUBPREFECTURE_BOX, Opt::kSubprefectureBoundaries},
-};
-
-struct ColourRadio {
-  int id;
-  const char* text;
-};
-const ColourRadio kPrefectureColours[] = {{IDC_PREF_RED, "RED"}, {IDC_PREF_ORANGE, "ORNG"}, {IDC_PREF_BLUE, "BLUE"}};
-
 const char kSubprefectureCaption[] = "北海道 支庁界";
 
 }  // namespace
 
+// A value the dialog does not know checks no radio of its group. A flag of 1
+// shows ticked and flips to 0; any other value shows clear and flips to 1, so
+// a box always shows what the host gets.
 CWhiteMapSpecDlg::CWhiteMapSpecDlg() : CDialog(kTemplateId) {
-  for (const RadioValue& r : kRadios) OnClicked(r.id, [this, r] { m_options[r.option] = r.value; });
-  for (const FlagBox& f : kFlagBoxes) OnClicked(f.id, [this, f] { Flip(f.id, f.option); });
-  for (const ColourRadio& c : kPrefectureColours) OnClicked(c.id, [this, c] { m_prefectureColour = c.text; });
-  OnClicked(IDC_POINTER, [this] {
-    m_pointer = m_pointer == "on" ? "off" : "on";
-    CheckDlgButton(IDC_POINTER, m_pointer == "on");
-  });
-  OnClicked(IDC_PREFECTURE_BOX, [this] { OnPrefectureClicked(); });
+  BindRadio(m_options[kItems], {{IDC_ITEM_NAME, 1}, {IDC_ITEM_HEIGHT, 2}, {IDC_ITEM_BOTH, 3}});
+  BindRadio(m_options[kItemPosition], {{IDC_RIGHT, 1}, {IDC_ABOVE, 2}, {IDC_BELOW, 3}});
+  BindRadio(m_options[kSymbolColour], {{IDC_SYMBOL_BLACK, 1}, {IDC_SYMBOL_RED, 2}});
+  BindRadio(m_options[kItemColour], {{IDC_ITEM_BLACK, 1}, {IDC_ITEM_THREE, 2}});
+  BindRadio(m_options[kTextBackground], {{IDC_WHITE_GROUND, 0}, {IDC_TRANSPARENT, 1}});
+  BindRadio(m_options[kMunicipalColour], {{IDC_MUNICIPAL_BLACK, 10}, {IDC_MUNICIPAL_GREY, 11}});
+  BindToggle(m_options[kPlaceNames], IDC_PLACE_NAMES_BOX);
+  BindToggle(m_options[kLatitudeAspect], IDC_ASPECT_BOX);
+  BindToggle(m_options[kLakes], IDC_LAKES_BOX);
+  BindToggle(m_options[kSymbolsOnly], IDC_SYMBOLS_ONLY_BOX);
+  OnClicked(IDC_SUBPREFECTURE_BOX, [this] { OnSubprefectureClicked(); });
+  BindRadio(m_prefectureColour, {{IDC_PREF_RED, "RED"}, {IDC_PREF_ORANGE, "ORNG"}, {IDC_PREF_BLUE, "BLUE"}});
+  BindToggle(m_pointer, IDC_POINTER, "on", "off");
+  BindToggle(m_options[kPrefectureBoundaries], IDC_PREFECTURE_BOX);
+  OnClicked(IDC_PREFECTURE_BOX, [this] { ShowSubprefectureBox(); });
   OnClicked(IDC_MUNICIPAL_BOX, [this] { OnMunicipalClicked(); });
   OnNotify(IDC_DISPLAY_COUNT_BOX, CBN_SELCHANGE,
            [this] { m_options[kDisplayCount] = GetDlgItem(IDC_DISPLAY_COUNT_BOX)->GetCurSel(); });
@@ -74,31 +52,19 @@ void CWhiteMapSpecDlg::SetOptions(const CString& text) {
 // Municipal boundaries without municipal data are switched off before the box
 // is shown, so the box never shows a line the host cannot draw.
 bool CWhiteMapSpecDlg::OnInitDialog() {
-  CDialog::OnInitDialog();
   if (m_options[kSymbolColour] == 3) m_options[kSymbolColour] = 1;
   if (m_municipalData.IsEmpty()) m_options[kMunicipalBoundaries] = 0;
-  for (const RadioValue& r : kRadios) {
-    if (m_options[r.option] == r.value) CheckDlgButton(r.id, 1);
-  }
-  for (const FlagBox& f : kFlagBoxes) CheckDlgButton(f.id, m_options[f.option] == 1);
+  CDialog::OnInitDialog();
   CheckDlgButton(IDC_MUNICIPAL_BOX, m_options[kMunicipalBoundaries] == 1);
   GetDlgItem(IDC_DISPLAY_COUNT_BOX)->SetCurSel(m_options[kDisplayCount]);
   GetDlgItem(IDC_DATUM_BOX)->SetCurSel(m_options[kDatum]);
-  CheckDlgButton(IDC_POINTER, m_pointer == "on");
-  CheckDlgButton(IDC_PREFECTURE_BOX, m_options[kPrefectureBoundaries] == 1);
   ShowSubprefectureBox();
-  for (const ColourRadio& c : kPrefectureColours) {
-    if (m_prefectureColour == c.text) CheckDlgButton(c.id, 1);
-  }
   return true;
 }
 
-// A flag of 1 shows ticked and flips to 0; any other value shows clear and
-// flips to 1, so the box always shows what the host gets.
-void CWhiteMapSpecDlg::Flip(int id, int option) {
-  m_options[option] = m_options[option] == 1 ? 0 : 1;
-  CheckDlgButton(id, m_options[option]);
-  if (id == IDC_SUBPREFECTURE_BOX) ShowSubprefectureBox();
+void CWhiteMapSpecDlg::OnSubprefectureClicked() {
+  m_options[kSubprefectureBoundaries] = m_options[kSubprefectureBoundaries] == 1 ? 0 : 1;
+  ShowSubprefectureBox();
 }
 
 // The Hokkaido box shows no text and no tick while prefecture boundaries are
@@ -107,12 +73,6 @@ void CWhiteMapSpecDlg::ShowSubprefectureBox() {
   const bool prefecture = m_options[kPrefectureBoundaries] == 1;
   SetDlgItemText(IDC_SUBPREFECTURE_BOX, prefecture ? kSubprefectureCaption : "");
   CheckDlgButton(IDC_SUBPREFECTURE_BOX, prefecture && m_options[kSubprefectureBoundaries] == 1);
-}
-
-void CWhiteMapSpecDlg::OnPrefectureClicked() {
-  m_options[kPrefectureBoundaries] = m_options[kPrefectureBoundaries] == 1 ? 0 : 1;
-  CheckDlgButton(IDC_PREFECTURE_BOX, m_options[kPrefectureBoundaries]);
-  ShowSubprefectureBox();
 }
 
 void CWhiteMapSpecDlg::OnMunicipalClicked() {

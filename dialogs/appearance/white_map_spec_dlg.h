@@ -38,8 +38,7 @@ class CWhiteMapSpecDlg : public CDialog {
   bool OnInitDialog() override;
 
  private:
-  void Flip(int id, int option);
-  void OnPrefectureClicked();
+  void OnSubprefectureClicked();
   void OnMunicipalClicked();
   void ShowSubprefectureBox();
 };

@@ -15,12 +15,6 @@ constexpr const char* kLinearFrame = "線形の選択";
 constexpr const char* kNoRecords = "未登録";
 constexpr AreaRecordFields kRecordFields = {IDC_PATTERN, IDC_COLOUR, IDC_DATE, IDC_START};
 
-// The map kind radio buttons and the word each one stands for.
-constexpr struct {
-  int id;
-  const char* kind;
-} kMapKinds[] = {{IDC_MAP_250M, "SEM"}, {IDC_MAP_50M, "MEM"}, {IDC_MAP_1KM, "TEM"}};
-
 // The host splits the result at "|" and the first field at " ": an empty field
 // is written as a placeholder so that the fields after it keep their places.
 CString OrPlaceholder(const CString& text, const char* placeholder) { return text.IsEmpty() ? placeholder : text; }
@@ -31,7 +25,8 @@ CAreaFileUpdateDlg::CAreaFileUpdateDlg() : CDialog(kTemplateId) {
   OnNotify(IDC_GROUPS, CBN_SELCHANGE, [this] { OnGroupChosen(); });
   OnNotify(IDC_NAMES, CBN_SELCHANGE, [this] { OnNameChosen(); });
   OnClicked(IDC_EDIT_DATA, [this] { OnEditData(); });
-  for (const auto& map : kMapKinds) OnClicked(map.id, [this, kind = map.kind] { m_mapKind = kind; });
+  // A map kind the dialog does not know checks no radio.
+  BindRadio(m_mapKind, {{IDC_MAP_250M, "SEM"}, {IDC_MAP_50M, "MEM"}, {IDC_MAP_1KM, "TEM"}});
 }
 
 // Run again after a group change and after the editor: the chosen group's file
@@ -47,11 +42,6 @@ bool CAreaFileUpdateDlg::OnInitDialog() {
     SetDlgItemText(IDC_SELECTION_FRAME, kLinearFrame);
   }
   if (m_group != -1) ReadGroupFile();
-  int checked = 0;
-  for (const auto& map : kMapKinds) {
-    if (m_mapKind == map.kind) checked = map.id;
-  }
-  CheckRadioButton(IDC_MAP_250M, IDC_MAP_1KM, checked);
   return true;
 }
 

@@ -12,7 +12,6 @@ namespace {
 
 constexpr const char* kWholeGroupLine = "このｸﾞﾙｰﾌﾟをすべて選択";
 constexpr const char* kNoRecords = "未登録";
-constexpr int kBackgroundRadios[] = {IDC_CONTOURS, IDC_PATTERN_AND_CONTOURS, IDC_PATTERN_ONLY};
 constexpr AreaRecordFields kRecordFields = {IDC_PATTERN, IDC_COLOUR, IDC_DATE, IDC_START};
 
 // The texts of linear mode.
@@ -38,14 +37,17 @@ constexpr struct {
 // the list speaks of the host, which reads the list selection from the result.
 CAreaSelectDlg::CAreaSelectDlg() : CDialog(kTemplateId) {
   m_displayed.fill(kAreaEndMarker);
+  BindToggle(m_displayFlag, IDC_SHOW_CHECK);
   OnClicked(IDC_SHOW_CHECK, [this] { OnShowCheck(); });
   OnClicked(IDC_CLEAR_ALL, [this] { OnClearAll(); });
   OnNotify(IDC_NAMES, CBN_SELCHANGE, [this] { OnNameChosen(); });
   OnNotify(IDC_GROUPS, CBN_SELCHANGE, [this] { OnGroupChosen(); });
   OnNotify(IDC_DISPLAYED_LIST, LBN_SELCHANGE, [this] { OnDisplayedChosen(); });
-  for (int k = 0; k < 3; ++k) OnClicked(kBackgroundRadios[k], [this, k] { m_background = k; });
+  // A background the dialog does not know checks no radio.
+  BindRadio(m_background, {{IDC_CONTOURS, 0}, {IDC_PATTERN_AND_CONTOURS, 1}, {IDC_PATTERN_ONLY, 2}});
+  BindToggle(m_wholeGroupFlag, IDC_WHOLE_GROUP_CHECK);
   OnClicked(IDC_WHOLE_GROUP_CHECK, [this] { OnWholeGroupCheck(); });
-  OnClicked(IDC_TITLE_CHECK, [this] { m_titleFlag = m_titleFlag == 1 ? 0 : 1; });
+  BindToggle(m_titleFlag, IDC_TITLE_CHECK);
   OnClicked(IDC_LEGEND_SETTINGS, [this] { OnLegendSettings(); });
 }
 
@@ -72,9 +74,6 @@ bool CAreaSelectDlg::OnInitDialog() {
   if (m_linearFlag == 1) Relabel();
   ReadGroupFile();
   if (m_displayFlag == 1) ShowDisplayedAreas();
-  if (m_background >= 0 && m_background <= 2) CheckRadioButton(IDC_CONTOURS, IDC_PATTERN_ONLY, kBackgroundRadios[m_background]);
-  if (m_wholeGroupFlag == 1) CheckDlgButton(IDC_WHOLE_GROUP_CHECK, 1);
-  if (m_titleFlag == 1) CheckDlgButton(IDC_TITLE_CHECK, 1);
   return true;
 }
 
@@ -133,7 +132,6 @@ void CAreaSelectDlg::ShowRecord(int index) {
 }
 
 void CAreaSelectDlg::OnShowCheck() {
-  m_displayFlag = m_displayFlag == 1 ? 0 : 1;
   if (m_displayFlag == 1 && m_selectedRecord < 0) m_selectedRecord = 0;
 }
 
@@ -173,7 +171,6 @@ void CAreaSelectDlg::OnDisplayedChosen() {
 }
 
 void CAreaSelectDlg::OnWholeGroupCheck() {
-  m_wholeGroupFlag = m_wholeGroupFlag == 1 ? 0 : 1;
   CWnd* list = GetDlgItem(IDC_DISPLAYED_LIST);
   list->ResetContent();
   if (m_wholeGroupFlag == 1) {

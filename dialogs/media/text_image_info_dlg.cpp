@@ -29,8 +29,10 @@ const char* const kCommonArea = "HD(共通領域)";
 CTextImageInfoDlg::CTextImageInfoDlg() : CDialog(kTemplateId) {
   OnNotify(kEntries, CBN_SELCHANGE, [this] { OnEntryChosen(); });
   OnClicked(kEditList, [this] { OnEditList(); });
+  BindToggle(m_displayFlag, kDisplay);
   OnClicked(kDisplay, [this] { OnDisplayToggled(); });
-  OnClicked(kPointNames, [this] { m_hideNames = m_hideNames == 0 ? 1 : 0; });
+  // The box asks for the names: ticked while they are not hidden.
+  BindToggle(m_hideNames, kPointNames, 0, 1);
 }
 
 void CTextImageInfoDlg::DoDataExchange(CDataExchange* pDX) { DDX_Text(pDX, kKeyword, m_keyword); }
@@ -50,7 +52,6 @@ bool CTextImageInfoDlg::OnInitDialog() {
     FillFromSourceList();
   }
   if (m_displayFlag == 1) {
-    CheckDlgButton(kDisplay, 1);
     if (m_sourceMode == 0) {
       GetDlgItem(kEntries)->SetWindowText(m_currentFile);
     } else {
@@ -58,10 +59,8 @@ bool CTextImageInfoDlg::OnInitDialog() {
     }
     if (m_currentIndex != -1) ShowPosition();
   } else {
-    CheckDlgButton(kDisplay, 0);
     SetDlgItemText(kCountText, CString::Formatted("（現在%dﾌｧｲﾙ）", m_entryCount));
   }
-  CheckDlgButton(kPointNames, m_hideNames == 0);
   return true;
 }
 
@@ -138,13 +137,9 @@ void CTextImageInfoDlg::OnEditList() {
   OnInitDialog();
 }
 
+// Switched on, the entry box shows the current file again.
 void CTextImageInfoDlg::OnDisplayToggled() {
-  if (m_displayFlag != 1) {
-    m_displayFlag = 1;
-    GetDlgItem(kEntries)->SetWindowText(m_currentFile);
-  } else {
-    m_displayFlag = 0;
-  }
+  if (m_displayFlag == 1) GetDlgItem(kEntries)->SetWindowText(m_currentFile);
 }
 
 // An empty keyword travels as "*" so that the host's split keeps its place.

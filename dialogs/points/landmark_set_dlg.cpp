@@ -15,16 +15,15 @@ constexpr std::array<int, kLandmarkTypeCount> kTypeBoxes = {IDC_TYPE_1, IDC_TYPE
                                                             IDC_TYPE_5, IDC_TYPE_6,  IDC_TYPE_7,  IDC_TYPE_8,
                                                             IDC_TYPE_9, IDC_TYPE_10, IDC_TYPE_11, IDC_TYPE_12};
 
-// The handlers' toggles: a value that is not exactly "on" turns on.
+// The type boxes' toggle: a value that is not exactly "on" turns on.
 int Toggled(int value) { return value == 1 ? 0 : 1; }
 
 }  // namespace
 
 CLandmarkSetDlg::CLandmarkSetDlg() : CDialog(kTemplateId) {
-  OnClicked(IDC_DISPLAY, [this] { m_display = Toggled(m_display); });
-  OnClicked(IDC_NAMES, [this] { m_names = m_names == 0 ? 1 : 0; });
-  OnClicked(IDC_ENTERED_HEIGHT, [this] { m_heightMode = 0; });
-  OnClicked(IDC_STRETCHED_HEIGHT, [this] { m_heightMode = 1; });
+  BindToggle(m_display, IDC_DISPLAY);
+  BindToggle(m_names, IDC_NAMES).OthersTurnOff();
+  BindRadio(m_heightMode, {{IDC_ENTERED_HEIGHT, 0}, {IDC_STRETCHED_HEIGHT, 1}}).Otherwise(IDC_STRETCHED_HEIGHT);
   OnClicked(IDC_EDIT, [this] { RunEditorAndWait(m_editorPath, m_landmarkFile); });
   for (int type = 0; type < kLandmarkTypeCount; ++type) {
     OnClicked(kTypeBoxes[static_cast<size_t>(type)], [this, type] { OnTypeClicked(type); });
@@ -34,12 +33,8 @@ CLandmarkSetDlg::CLandmarkSetDlg() : CDialog(kTemplateId) {
 // Landmarks are always shown when this dialog opens: the host calls it to work
 // on them.
 bool CLandmarkSetDlg::OnInitDialog() {
-  CDialog::OnInitDialog();
   if (m_display == 0) m_display = 1;
-  if (m_display == 1) CheckDlgButton(IDC_DISPLAY, BST_CHECKED);
-  if (m_names == 1) CheckDlgButton(IDC_NAMES, BST_CHECKED);
-  CheckRadioButton(IDC_ENTERED_HEIGHT, IDC_STRETCHED_HEIGHT,
-                   m_heightMode != 0 ? IDC_STRETCHED_HEIGHT : IDC_ENTERED_HEIGHT);
+  CDialog::OnInitDialog();
   for (size_t type = 0; type < kTypeBoxes.size(); ++type) {
     if (m_typeFlags[type] == 1) CheckDlgButton(kTypeBoxes[type], BST_CHECKED);
     SetDlgItemText(kTypeBoxes[type], m_typeNames[type]);

@@ -8,34 +8,21 @@
 
 namespace topodlg {
 using namespace res141;
-namespace {
-
-// A flag other than 0 or 1 shows unticked, so a click ticks it: it becomes 1.
-void Toggle(int& flag) { flag = flag == 1 ? 0 : 1; }
-
-}  // namespace
-
 CTableDispDlg::CTableDispDlg() : CDialog(kTemplateId) {
-  OnClicked(IDC_SHOW, [this] { Toggle(m_show); });
-  OnClicked(IDC_NAME, [this] { Toggle(m_name); });
-  OnClicked(IDC_RECORD_NUMBER, [this] { Toggle(m_recordNumber); });
-  OnClicked(IDC_TRANSLATE, [this] { Toggle(m_translate); });
-  OnClickedRange(IDC_WHITE, IDC_AUTOMATIC, [this](int id) { m_background = id - IDC_WHITE; });
+  // A flag other than 0 or 1 shows unticked, so a click ticks it: it becomes 1.
+  BindToggle(m_show, IDC_SHOW);
+  BindToggle(m_name, IDC_NAME);
+  BindToggle(m_recordNumber, IDC_RECORD_NUMBER);
+  BindToggle(m_translate, IDC_TRANSLATE);
+  // A colour outside 0..4 ticks no radio and is returned as it came.
+  BindRadio(m_background, {{IDC_WHITE, 0}, {IDC_PURPLE, 1}, {IDC_SKY, 2}, {IDC_GREEN, 3}, {IDC_AUTOMATIC, 4}});
   OnClicked(IDC_EDIT_LIST, [this] { OnEditList(); });
 }
 
 // The worksheet is always shown when it is opened from here.
 bool CTableDispDlg::OnInitDialog() {
-  CDialog::OnInitDialog();
   if (m_show == 0) m_show = 1;
-  CheckDlgButton(IDC_SHOW, m_show == 1);
-  CheckDlgButton(IDC_NAME, m_name == 1);
-  CheckDlgButton(IDC_RECORD_NUMBER, m_recordNumber == 1);
-  CheckDlgButton(IDC_TRANSLATE, m_translate == 1);
-  // A colour outside 0..4 ticks no radio and is returned as it came.
-  const bool known = m_background >= 0 && m_background <= IDC_AUTOMATIC - IDC_WHITE;
-  CheckRadioButton(IDC_WHITE, IDC_AUTOMATIC, known ? IDC_WHITE + m_background : 0);
-  return true;
+  return CDialog::OnInitDialog();
 }
 
 void CTableDispDlg::OnEditList() { RunEditorAndWait(m_editorProgram, m_dataDirectory + kStatisticsListName); }

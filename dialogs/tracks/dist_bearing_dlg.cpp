@@ -12,7 +12,7 @@ CDistBearingDlg::CDistBearingDlg() : CDialog(kTemplateId) {
   OnNotify(IDC_GROUPS, CBN_SELCHANGE, [this] { OnGroupChosen(); });
   OnClicked(IDC_SHOW, [this] { OnShowClicked(); });
   OnClicked(IDC_TARGET_NAMES, [this] { OnTargetNamesClicked(); });
-  OnClicked(IDC_PROPORTIONAL, [this] { OnProportionalClicked(); });
+  BindToggle(m_proportional, IDC_PROPORTIONAL);
   OnClicked(IDC_EDIT_TARGETS, [this] { RunEditorAndWait(m_editor, m_targetFile); });
 }
 
@@ -28,7 +28,6 @@ bool CDistBearingDlg::OnInitDialog() {
   if (m_show == 0) m_show = 1;
   CheckDlgButton(IDC_SHOW, m_show == 1 ? 1 : 0);
   CheckDlgButton(IDC_TARGET_NAMES, m_targetNames == 1 ? 1 : 0);
-  CheckDlgButton(IDC_PROPORTIONAL, m_proportional == 1 ? 1 : 0);
   CComboBox* groups = GetDlgItem(IDC_GROUPS);
   groups->ResetContent();
   for (const CString& name : m_groupNames) {
@@ -56,11 +55,6 @@ void CDistBearingDlg::OnShowClicked() {
 void CDistBearingDlg::OnTargetNamesClicked() {
   m_targetNames = m_targetNames == 0 ? 1 : 0;
   CheckDlgButton(IDC_TARGET_NAMES, m_targetNames);
-}
-
-void CDistBearingDlg::OnProportionalClicked() {
-  m_proportional = m_proportional == 1 ? 0 : 1;
-  CheckDlgButton(IDC_PROPORTIONAL, m_proportional);
 }
 
 CString CDistBearingDlg::Result() const {

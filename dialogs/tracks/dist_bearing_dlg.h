@@ -34,7 +34,6 @@ class CDistBearingDlg : public CDialog {
   void OnGroupChosen();
   void OnShowClicked();
   void OnTargetNamesClicked();
-  void OnProportionalClicked();
 };
 
 }  // namespace topodlg

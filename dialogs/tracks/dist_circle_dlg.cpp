@@ -9,9 +9,8 @@ using namespace res224;
 
 CDistCircleDlg::CDistCircleDlg() : CDialog(kTemplateId) {
   OnClicked(IDC_SHOW, [this] { OnShowClicked(); });
-  OnClicked(IDC_BLACK, [this] { m_lineColour = 0; });
-  OnClicked(IDC_RED, [this] { m_lineColour = 1; });
-  OnClicked(IDC_BLUE, [this] { m_lineColour = 2; });
+  // A colour the dialog does not know checks no radio.
+  BindRadio(m_lineColour, {{IDC_BLACK, 0}, {IDC_RED, 1}, {IDC_BLUE, 2}});
 }
 
 // The texts stand in the edit fields exactly as the host passed them: an
@@ -28,8 +27,6 @@ bool CDistCircleDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   if (m_show == 0) m_show = 1;
   CheckDlgButton(IDC_SHOW, m_show == 1 ? 1 : 0);
-  const int radio[] = {IDC_BLACK, IDC_RED, IDC_BLUE};
-  if (m_lineColour >= 0 && m_lineColour <= 2) CheckRadioButton(IDC_BLACK, IDC_BLUE, radio[m_lineColour]);
   return true;
 }
 

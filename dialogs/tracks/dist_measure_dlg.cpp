@@ -22,11 +22,9 @@ CDistMeasureDlg::CDistMeasureDlg() : CDialog(kTemplateId) {
   OnClicked(IDC_CUMULATIVE, [this] { Toggle(IDC_CUMULATIVE, m_cumulative); });
   OnClicked(IDC_POINT_NUMBERS, [this] { Toggle(IDC_POINT_NUMBERS, m_pointNumbers); });
   OnClicked(IDC_SECTION_DISTANCES, [this] { Toggle(IDC_SECTION_DISTANCES, m_sectionDistances); });
-  OnClicked(IDC_LARGE, [this] { m_fontSize = 0; });
-  OnClicked(IDC_SMALL, [this] { m_fontSize = 1; });
-  OnClicked(IDC_BLUE, [this] { m_textColour = 0; });
-  OnClicked(IDC_BLACK, [this] { m_textColour = 1; });
-  OnClicked(IDC_RED, [this] { m_textColour = 2; });
+  BindRadio(m_fontSize, {{IDC_LARGE, 0}, {IDC_SMALL, 1}}).Otherwise(IDC_SMALL);
+  // A colour the dialog does not know checks no radio.
+  BindRadio(m_textColour, {{IDC_BLUE, 0}, {IDC_BLACK, 1}, {IDC_RED, 2}});
   OnClicked(IDC_HIDE, [this] { OnHideClicked(); });
 }
 
@@ -37,10 +35,7 @@ bool CDistMeasureDlg::OnInitDialog() {
   CheckDlgButton(IDC_POINT_NUMBERS, m_pointNumbers == 1 ? 1 : 0);
   CheckDlgButton(IDC_SECTION_DISTANCES, m_sectionDistances == 1 ? 1 : 0);
   CheckDlgButton(IDC_CUMULATIVE, m_cumulative == 1 ? 1 : 0);
-  CheckRadioButton(IDC_LARGE, IDC_SMALL, m_fontSize != 0 ? IDC_SMALL : IDC_LARGE);
   if (m_white == 1) SetDlgItemText(IDC_BLACK, "白");
-  const int colour[] = {IDC_BLUE, IDC_BLACK, IDC_RED};
-  if (m_textColour >= 0 && m_textColour <= 2) CheckRadioButton(IDC_BLUE, IDC_RED, colour[m_textColour]);
   return true;
 }
 

@@ -6,17 +6,13 @@
 //   LinrLgd.dat   group 0 with a thick and a thin line.
 #pragma once
 
-#include <string>
-#include <vector>
-
-#include "tests/support/topodlg_run.h"
+#include "tests/support/data_drive.h"
 
 namespace topodlg::test {
 
-class AreaData {
+class AreaData : public DataDrive {
  public:
   AreaData() {
-    // File contents are code page 932: ordinary literals in this code base are.
     Lines("AreaDt00.trk", {"H  COORDINATE SYSTEM", "H  高尾山 斜線／ 赤", "H  LATITUDE    LONGITUDE    DATE",
                            "T  N3537.506 E13914.640 10-MAR-03 04:52:24 00200",
                            "T  N3537.600 E13914.700 10-MAR-03 04:53:00 00210", "H  丹沢 格子 深緑 の 森",
@@ -29,18 +25,6 @@ class AreaData {
                           "GROUP2", "1 横線 青 湖", "GROUP3", "GROUP4", "GROUP5"});
     Lines("LinrLgd.dat", {"GROUP1", "1 太線 茶 林道", "2 細線 紫 歩道", "GROUP2"});
   }
-
-  void Lines(const std::string& name, const std::vector<std::string>& lines) const {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    m_dir.Write(name, text);
-  }
-  std::vector<std::string> DriveOption() const { return {"--drive", "D=" + m_dir.str()}; }
-  const TempDir& Dir() const { return m_dir; }
-  std::string Read(const std::string& name) const { return m_dir.Read(name); }
-
- private:
-  TempDir m_dir;
 };
 
 }  // namespace topodlg::test

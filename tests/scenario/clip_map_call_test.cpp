@@ -18,11 +18,8 @@ class ClipMapCall : public ::testing::Test {
     Lines("MAP/Clip2.dat", {"one a b c d e f g h i j k l m"});
     m_dir.Write("MAP/Clip3.dat", "");
   }
-  void Lines(const std::string& name, const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    m_dir.Write(name, text);  // code page 932: ordinary literals are
-  }
+  // Code page 932: ordinary literals are.
+  void Lines(const std::string& name, const std::vector<std::string>& lines) { m_dir.WriteLines(name, lines); }
   RunResult Run(const std::string& script, int colouring = 0, int contour = 100, const std::string& editor = "",
                 const std::string& file = "D:\\MAP\\Clip0.dat") {
     return CallEntry("OnDlgClipMapCall",

@@ -3,17 +3,13 @@
 // directory "D:\".
 #pragma once
 
-#include <string>
-#include <vector>
-
-#include "tests/support/topodlg_run.h"
+#include "tests/support/data_drive.h"
 
 namespace topodlg::test {
 
-class TrackData {
+class TrackData : public DataDrive {
  public:
   TrackData() {
-    // File contents are code page 932: ordinary literals in this code base are.
     Lines("gps/a.trk", {"H  COORDINATE SYSTEM", "U  LAT LON DM", "H 高尾山",
                         "T  N3537.50600 E13914.64000 10-MAR-03 04:52:24 00200"});
     Lines("gps/b.pot", {"DAT=WGS84", "ORD=POI/tex=/ido=+35.13.56.6/kei=139.06.26.3/adr=1/alt=+0040/col=12/"
@@ -27,17 +23,6 @@ class TrackData {
     Lines("TRACKTB2.DAT", {";routes", "d:\\gps\\d.rot", "d:\\gps\\e.log", "", "d:\\gps\\a.trk"});
     Lines("TRACKTB4.DAT", {"d:\\gps\\c.gdb", "d:\\gps\\heading.trk", "d:\\gps\\nopoint.pot", "d:\\gps\\missing.trk"});
   }
-
-  void Lines(const std::string& name, const std::vector<std::string>& lines) const {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    m_dir.Write(name, text);
-  }
-  std::vector<std::string> DriveOption() const { return {"--drive", "D=" + m_dir.str()}; }
-  const TempDir& Dir() const { return m_dir; }
-
- private:
-  TempDir m_dir;
 };
 
 }  // namespace topodlg::test

@@ -5,6 +5,7 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "platform/codepage.h"
 #include "platform/cstring.h"
@@ -21,6 +22,24 @@ inline CString WriteFile(const TempDir& folder, const std::string& name, const s
 }
 inline CString PathIn(const TempDir& folder, const std::string& name) {
   return CString(folder.str() + "/" + name);
+}
+// The lines as one string, each followed by "|", so that a failure shows
+// where every line ends.
+inline std::string Joined(const std::vector<CString>& lines) {
+  std::string text;
+  for (const CString& line : lines) text += line.str() + "|";
+  return text;
+}
+// `count` bytes of any value, the same for the same seed: input no writer of
+// the files would make.
+inline std::string ScrambledBytes(unsigned seed, int count) {
+  std::string bytes;
+  unsigned state = seed;
+  for (int i = 0; i < count; ++i) {
+    state = state * 1103515245u + 12345u;
+    bytes += static_cast<char>(state >> 16);
+  }
+  return bytes;
 }
 
 }  // namespace test

@@ -97,6 +97,12 @@ std::filesystem::path TempDir::Write(const std::string& name, const std::string&
   return p;
 }
 
+std::filesystem::path TempDir::WriteLines(const std::string& name, const std::vector<std::string>& lines) const {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return Write(name, text);
+}
+
 std::string TempDir::Read(const std::string& name) const {
   std::ifstream in(m_path / name, std::ios::binary);
   std::stringstream s;

@@ -44,6 +44,8 @@ class TempDir {
   std::string str() const { return m_path.string(); }
   // Writes bytes to a file under the folder (folders made as needed).
   std::filesystem::path Write(const std::string& name, const std::string& bytes) const;
+  // Writes the lines, each ended by CR LF, as the data files hold them.
+  std::filesystem::path WriteLines(const std::string& name, const std::vector<std::string>& lines) const;
   std::string Read(const std::string& name) const;
 
  private:

@@ -12,15 +12,10 @@
 namespace topodlg {
 namespace {
 
+using test::Joined;
 using test::PathIn;
 using test::TempDir;
 using test::WriteFile;
-
-std::string Joined(const std::vector<CString>& lines) {
-  std::string text;
-  for (const CString& line : lines) text += line.str() + "|";
-  return text;
-}
 
 TEST(ClipGroupPaths, CutBeforeTheFirstZeroDot) {
   auto paths = ClipGroupPaths("D:\\MAP\\Clip0.dat");
@@ -122,12 +117,7 @@ namespace {
 
 TEST(HostileClipAndGuideFiles, AnyBytesReadAsShortLines) {
   TempDir folder;
-  std::string bytes;
-  unsigned state = 777;
-  for (int i = 0; i < 100000; ++i) {
-    state = state * 1103515245u + 12345u;
-    bytes += static_cast<char>(state >> 16);
-  }
+  const std::string bytes = test::ScrambledBytes(777, 100000);
   CString path = WriteFile(folder, "bin", bytes + "\x81");
   const auto records = ReadClipRecords(path);
   for (const CString& line : records) {

@@ -10,15 +10,10 @@
 namespace topodlg {
 namespace {
 
+using test::Joined;
 using test::PathIn;
 using test::TempDir;
 using test::WriteFile;
-
-std::string Joined(const std::vector<CString>& lines) {
-  std::string text;
-  for (const CString& line : lines) text += line.str() + "|";
-  return text;
-}
 
 TEST(FileListKinds, FilesTitlesAndFilters) {
   auto path = [](const char* kind) { return FileListPath(ParseFileListKind(kind), "D:\\M\\", "3").str(); };

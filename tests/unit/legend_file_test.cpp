@@ -13,15 +13,10 @@
 namespace topodlg {
 namespace {
 
+using test::Joined;
 using test::PathIn;
 using test::TempDir;
 using test::WriteFile;
-
-std::string Joined(const std::vector<CString>& lines) {
-  std::string text;
-  for (const CString& line : lines) text += line.str() + "|";
-  return text;
-}
 
 std::vector<CString> Lines(std::initializer_list<const char*> lines) { return {lines.begin(), lines.end()}; }
 

@@ -88,12 +88,7 @@ namespace {
 // lines of some shape: every reader stops at its limits and never reads past a line.
 TEST(HostileRecordFiles, EveryReaderTakesAnyBytes) {
   TempDir folder;
-  std::string bytes;
-  unsigned state = 12345;
-  for (int i = 0; i < 200000; ++i) {
-    state = state * 1103515245u + 12345u;
-    bytes += static_cast<char>(state >> 16);
-  }
+  std::string bytes = test::ScrambledBytes(12345, 200000);
   bytes += std::string(5000, 'x') + "\r\r\x81";
   CString path = WriteFile(folder, "bin", bytes);
   const PointBounds all = {"", "", "\xff\xff", "\xff\xff"};

@@ -10,15 +10,10 @@
 namespace topodlg {
 namespace {
 
+using test::Joined;
 using test::PathIn;
 using test::TempDir;
 using test::WriteFile;
-
-std::string Joined(const std::vector<CString>& names) {
-  std::string text;
-  for (const CString& name : names) text += name.str() + "|";
-  return text;
-}
 
 TEST(BinderSources, ToTheFirstEmptyLineAtMost101Names) {
   TempDir folder;
