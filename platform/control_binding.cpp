@@ -125,7 +125,11 @@ void SpinBinding<T>::Click(int direction) {
 template <typename T>
 RadioBinding<T>::RadioBinding(CDialog& dialog, T& member, std::vector<std::pair<int, T>> buttons)
     : m_dialog(dialog), m_member(member), m_buttons(std::move(buttons)) {
-  for (const auto& [id, value] : m_buttons) dialog.OnClicked(id, [this, value] { m_member = value; });
+  // Each button's value is copied into its handler (not captured as a
+  // structured binding, which older compilers refuse).
+  for (const auto& button : m_buttons) {
+    dialog.OnClicked(button.first, [this, value = button.second] { m_member = value; });
+  }
 }
 
 template <typename T>
