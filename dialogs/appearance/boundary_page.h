@@ -1,4 +1,4 @@
-// Map specification page "行政界" (dialog 150): prefecture, subprefecture and
+// Map settings page "行政界" (dialog 150): prefecture, subprefecture and
 // municipal boundaries, their colours and the municipal names.
 #pragma once
 

@@ -1,4 +1,4 @@
-// Map specification page "測地系" (dialog 136): the datum of the map and the
+// Map settings page "測地系" (dialog 136): the datum of the map and the
 // sheet frame and mesh grid in the world datum.
 #pragma once
 

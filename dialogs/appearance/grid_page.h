@@ -1,4 +1,4 @@
-// Map specification page "格子線" (dialog 205): grid interval, colour and unit,
+// Map settings page "格子線" (dialog 205): grid interval, colour and unit,
 // latitude and longitude lines, and the regional sheet frame (never both).
 #pragma once
 

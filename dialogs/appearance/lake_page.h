@@ -1,4 +1,4 @@
-// Map specification page "湖沼" (dialog 206): lakes and reservoirs with their
+// Map settings page "湖沼" (dialog 206): lakes and reservoirs with their
 // names and elevations, and the reservoirs' least length.
 #pragma once
 

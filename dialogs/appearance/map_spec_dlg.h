@@ -1,4 +1,4 @@
-// Map specification (dialog 203): map title and sheet number, the legend,
+// Map settings (dialog 203): map title and sheet number, the legend,
 // scale and pointer switches, and six tab pages for place names, their style,
 // grid lines, boundaries, lakes and the datum.
 #pragma once

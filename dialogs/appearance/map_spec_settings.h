@@ -1,4 +1,4 @@
-// The settings of the map specification dialog as they travel: 22 integers
+// The map settings as they travel: 22 integers
 // (some packing several settings into decimal digits) and 18 texts in, one
 // result string out. No user interface here.
 #pragma once

@@ -1,4 +1,4 @@
-// Map specification page " 地名 " (dialog 207): showing place names, their font
+// Map settings page " 地名 " (dialog 207): showing place names, their font
 // size and density, the place-name files and the text background.
 #pragma once
 

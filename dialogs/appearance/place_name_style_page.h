@@ -1,4 +1,4 @@
-// Map specification page "地名仕様" (dialog 204): symbol and item colours, the
+// Map settings page "地名仕様" (dialog 204): symbol and item colours, the
 // items shown per point and where, the kinds of place shown, and the search
 // keyword with its history.
 #pragma once

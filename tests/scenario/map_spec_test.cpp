@@ -1,4 +1,4 @@
-// The map specification dialog and its six tab pages through the scripted
+// The map settings dialog and its six tab pages through the scripted
 // user: the long result string, every page's handlers, the place-name file
 // label and the keyword history.
 #include <gtest/gtest.h>

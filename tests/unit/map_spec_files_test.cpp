@@ -1,4 +1,4 @@
-// The map specification's argument digits and result, its keyword history and
+// The map settings dialog's argument digits and result, its keyword history and
 // the labels of its place-name files.
 #include <gtest/gtest.h>
 
