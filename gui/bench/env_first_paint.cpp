@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "gui/application.h"
+#include "gui/bench/paint_watch.h"
 #include "gui/dialog_units.h"
 #include "gui/dialog_view.h"
 #include "gui/font_map.h"
@@ -41,20 +42,8 @@ using topodlg::gui::DialogView;
 constexpr int kRounds = 20;
 constexpr int kPages[] = {212, 209, 211, 210, 197};
 
-class FirstPaint : public QObject {
- public:
-  bool painted = false;
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) painted = true;
-    return false;
-  }
-};
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
+using topodlg::gui::bench::FileCloser;
+using topodlg::gui::bench::FirstPaint;
 
 double Median(std::vector<double> list) {
   std::sort(list.begin(), list.end());

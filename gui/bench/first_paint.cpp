@@ -13,6 +13,7 @@
 
 #include "frame/entry_table.h"
 #include "gui/application.h"
+#include "gui/bench/paint_watch.h"
 #include "gui/dialog_view.h"
 #include "gui/qt_backend.h"
 #include "gui/sample_calls.h"
@@ -24,21 +25,8 @@ using topodlg::gui::DialogView;
 
 constexpr int kRounds = 20;
 
-// Notes the first paint of the window it watches.
-class FirstPaint : public QObject {
- public:
-  bool painted = false;
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) painted = true;
-    return false;
-  }
-};
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
+using topodlg::gui::bench::FileCloser;
+using topodlg::gui::bench::FirstPaint;
 
 }  // namespace
 
